@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <platform/qt_text.h>
+
+namespace {
+
+TEST(Charset, JapaneseRoundTripsBetweenShiftJisAndUtf8)
+{
+    const std::string sjis = "ゴム製品耐用年数計算システム";  // a CP932 literal
+    const std::string utf8 = sjis_to_utf8(sjis);
+    EXPECT_EQ(utf8, std::string(reinterpret_cast<const char*>(u8"ゴム製品耐用年数計算システム")));
+    EXPECT_EQ(utf8_to_sjis(utf8), sjis);
+    EXPECT_EQ(sjis.size(), 28u);  // fourteen double-byte characters
+}
+
+TEST(Charset, UnconvertibleCharactersBecomeQuestionMarks)
+{
+    // U+1F600 has no Shift-JIS code; the rest of the text survives.
+    EXPECT_EQ(utf8_to_sjis("a\xF0\x9F\x98\x80" "b"), "a?b");
+    // A lone trail byte is not Shift-JIS.
+    EXPECT_EQ(sjis_to_utf8("x\xFFy"), "x?y");
+}
+
+TEST(Charset, QtStringsCarryTheSameCharacters)
+{
+    QString text = qt_from_sjis("約 8年 6ヶ月");
+    EXPECT_EQ(text, QString::fromUtf8(reinterpret_cast<const char*>(u8"約 8年 6ヶ月")));
+    EXPECT_EQ(qt_to_sjis(text), QByteArray("約 8年 6ヶ月"));
+    EXPECT_TRUE(qt_from_sjis(nullptr).isEmpty());
+}
+
+TEST(Charset, BoundedCopyNeverSplitsADoubleByteCharacter)
+{
+    char buf[6];
+    std::memset(buf, 'x', sizeof buf);
+    copy_sjis(buf, sizeof buf, "ab製品");  // a, b, then two 2-byte characters
+    EXPECT_STREQ(buf, "ab製");           // 4 bytes: the next would need 6 + NUL
+    copy_sjis(buf, sizeof buf, "abcdefgh");
+    EXPECT_STREQ(buf, "abcde");
+    copy_sjis(buf, 1, "abc");
+    EXPECT_STREQ(buf, "");
+    copy_sjis(buf, sizeof buf, "ok");
+    EXPECT_STREQ(buf, "ok");
+}
+
+}  // namespace
