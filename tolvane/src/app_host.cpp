@@ -13,12 +13,6 @@ bool has_env(const char* name)
     return value && *value;
 }
 
-// A screen to show a dialog on, or a platform the user chose explicitly.
-bool screen_available()
-{
-    return has_env("QT_QPA_PLATFORM") || has_env("DISPLAY") || has_env("WAYLAND_DISPLAY");
-}
-
 }  // namespace
 
 AppKind ensure_application(bool for_dialog, std::unique_ptr<QApplication>& own)
@@ -28,19 +22,19 @@ AppKind ensure_application(bool for_dialog, std::unique_ptr<QApplication>& own)
             return AppKind::widgets;
         return qobject_cast<QGuiApplication*>(app) ? AppKind::gui : AppKind::none;
     }
-    const bool screen = screen_available();
-    if (for_dialog && !screen)
+    // The dialog needs the desktop's screen; a page written straight to a
+    // file needs none and is drawn on the offscreen platform, which has every
+    // font. Qt keeps argc and argv for the application's lifetime.
+    const bool on_screen = for_dialog;
+    if (on_screen && !has_env("DISPLAY") && !has_env("WAYLAND_DISPLAY"))
         return AppKind::none;
-
-    // Qt keeps argc and argv for the application's lifetime. Without a screen
-    // the page is drawn on the offscreen platform, which still has every font.
     static int argc;
     static char name[] = "tolvane", platform_option[] = "-platform", offscreen[] = "offscreen";
     static char* argv[4];
     argv[0] = name;
-    argv[1] = screen ? nullptr : platform_option;
-    argv[2] = screen ? nullptr : offscreen;
-    argc = screen ? 1 : 3;
+    argv[1] = on_screen ? nullptr : platform_option;
+    argv[2] = on_screen ? nullptr : offscreen;
+    argc = on_screen ? 1 : 3;
     own = std::make_unique<QApplication>(argc, argv);
     return AppKind::widgets;
 }

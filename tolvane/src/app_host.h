@@ -16,8 +16,9 @@ enum class AppKind {
 // What the process can do for a job. When the program has no application
 // object, one is made into `own`, to be destroyed when the job ends (an
 // application left behind could not be torn down safely at exit). `for_dialog`
-// says that the job needs the print dialog: then none is made where there is
-// no screen to show it on.
+// says that the job needs the print dialog: then it is made for the desktop's
+// screen, and none is made where there is no screen (no DISPLAY or
+// WAYLAND_DISPLAY); otherwise it is made on the offscreen platform.
 AppKind ensure_application(bool for_dialog, std::unique_ptr<QApplication>& own);
 
 #endif
