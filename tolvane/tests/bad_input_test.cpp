@@ -1,0 +1,114 @@
+// Bad input: no crash, nothing drawn where nothing can be, the job goes on.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include <QImage>
+
+#include "pdf_job.h"
+#include "pdf_probe.h"
+
+namespace {
+
+// Every call once, with a usable record.
+int drawn_of_every_kind()
+{
+    static QImage dot = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        return image;
+    }();
+    Prt_lin lin = line_record(30, 30, 60, 30, 0.3);
+    Prt_rct rct = box_record(30, 40, 60, 50, grey);
+    Prt_txt txt = text_record(30, 60, 60, 10, "文字", 10, 1, 3);
+    Rct_inf box{30, 80, 10, 10};
+    return prt_lin_(&lin) + prt_rct_(&rct) + prt_txt_(&txt) + prt_grf_(&box, 1, &dot);
+}
+
+TEST(BadInput, CallsOutsideAJobDrawNothing)
+{
+    Prt_ini ini = job_record("試験");
+    EXPECT_EQ(drawn_of_every_kind(), 0);
+    EXPECT_EQ(end_prt_(&ini), 0);
+    EXPECT_EQ(ini_prt_(nullptr), 0);
+    EXPECT_EQ(end_prt_(nullptr), 0);
+    EXPECT_EQ(prt_lin_(nullptr) + prt_rct_(nullptr) + prt_txt_(nullptr), 0);
+    EXPECT_EQ(prt_grf_(nullptr, 1, nullptr), 0);
+
+    // After a job has ended, too.
+    TempDir dir;
+    ASSERT_EQ(print_pdf(dir.file("one.pdf"), [] { EXPECT_EQ(drawn_of_every_kind(), 4); }), 1);
+    EXPECT_EQ(drawn_of_every_kind(), 0);
+}
+
+TEST(BadInput, UnusableRecordsInsideAJobAreSkippedAndTheJobGoesOn)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    TempDir dir;
+    const std::string pdf = dir.file("bad.pdf");
+    ASSERT_EQ(print_pdf(pdf, [&] {
+                  EXPECT_EQ(prt_lin_(nullptr) + prt_rct_(nullptr) + prt_txt_(nullptr), 0);
+                  Prt_lin lin = line_record(nan, 30, 60, 30, 0.3);
+                  EXPECT_EQ(prt_lin_(&lin), 0);
+                  lin = line_record(30, 30, 60, 30, -1);
+                  EXPECT_EQ(prt_lin_(&lin), 0);
+                  Prt_rct rct = box_record(30, 40, inf, 50, grey);
+                  EXPECT_EQ(prt_rct_(&rct), 0);
+                  Prt_txt txt = text_record(30, 60, 60, 10, nullptr, 10, 1, 3);
+                  EXPECT_EQ(prt_txt_(&txt), 0);
+                  txt = text_record(30, 60, 60, 10, "大きさなし", 0, 1, 3);
+                  EXPECT_EQ(prt_txt_(&txt), 0);
+                  txt = text_record(30, 60, 1e9, 10, "遠すぎる", 10, 1, 3);
+                  EXPECT_EQ(prt_txt_(&txt), 0);
+                  Rct_inf box{30, 80, 10, 10};
+                  QImage empty;
+                  EXPECT_EQ(prt_grf_(&box, 1, nullptr) + prt_grf_(&box, 1, &empty), 0);
+                  EXPECT_EQ(prt_grf_(nullptr, 1, &empty), 0);
+                  box.wid = 0;
+                  QImage dot(1, 1, QImage::Format_RGB32);
+                  EXPECT_EQ(prt_grf_(&box, 1, &dot), 0);
+                  // A null face is drawn in the fallback face.
+                  txt = text_record(30, 100, 60, 10, "書体なし", 10, 1, 3);
+                  txt.fnt_nam = nullptr;
+                  EXPECT_EQ(prt_txt_(&txt), 1);
+                  EXPECT_EQ(drawn_of_every_kind(), 4);
+              }),
+              1);
+    const std::string text = pdf_text(pdf);
+    EXPECT_NE(text.find(u8"書体なし"), std::string::npos);
+    EXPECT_NE(text.find(u8"文字"), std::string::npos);
+    EXPECT_EQ(text.find(u8"大きさなし"), std::string::npos);
+    EXPECT_EQ(text.find(u8"遠すぎる"), std::string::npos);
+}
+
+TEST(BadInput, AnOutputThatCannotBeOpenedAnswersZero)
+{
+    TempDir dir;
+    setenv("TOLVANE_PDF", dir.file("no/such/folder/sheet.pdf").c_str(), 1);
+    Prt_ini ini = job_record("試験");
+    EXPECT_EQ(ini_prt_(&ini), 0);
+    EXPECT_EQ(drawn_of_every_kind(), 0);
+    EXPECT_EQ(end_prt_(&ini), 0);
+    // Nothing of the failed job stands in the way of the next one.
+    const std::string pdf = dir.file("next.pdf");
+    EXPECT_EQ(print_pdf(pdf, [] { EXPECT_EQ(drawn_of_every_kind(), 4); }), 1);
+    EXPECT_TRUE(file_exists(pdf));
+}
+
+TEST(BadInput, ASecondJobWhileOneIsOpenIsDeclined)
+{
+    TempDir dir;
+    const std::string pdf = dir.file("first.pdf");
+    setenv("TOLVANE_PDF", pdf.c_str(), 1);
+    Prt_ini first = job_record("一枚目"), second = job_record("二枚目");
+    ASSERT_EQ(ini_prt_(&first), 1);
+    EXPECT_EQ(ini_prt_(&second), 3);
+    EXPECT_EQ(end_prt_(&second), 0);  // the first job stays open
+    EXPECT_EQ(drawn_of_every_kind(), 4);
+    EXPECT_EQ(end_prt_(&first), 1);
+    EXPECT_NE(pdf_text(pdf).find(u8"文字"), std::string::npos);
+}
+
+}  // namespace
