@@ -17,12 +17,18 @@ function(velmora_code target)
 endfunction()
 
 # A GoogleTest executable registered with CTest; GUI tests run on the offscreen platform.
-#   velmora_gtest(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [ENV VAR=value ...])
+#   velmora_gtest(name [QT] SOURCES a.cpp b.cpp LIBS lib1 lib2 [ENV VAR=value ...])
+# QT: the test program runs inside one QApplication (widget tests).
 function(velmora_gtest name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   velmora_code(${name})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  if(T_QT)
+    set(test_main velmora_qt_test_main)
+  else()
+    set(test_main GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE ${T_LIBS} ${test_main} GTest::gtest GTest::gmock)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     TEST_PREFIX "${VELMORA_TEST_PREFIX}"

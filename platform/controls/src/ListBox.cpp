@@ -1,0 +1,107 @@
+#include "platform/controls/ListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+#include <stdexcept>
+#include <string>
+
+#include <platform/qt_text.h>
+
+namespace {
+const int object_role = Qt::UserRole;
+
+// Every row stands at the list's fixed item height.
+class FixedHeightDelegate : public QStyledItemDelegate {
+public:
+    FixedHeightDelegate(const int& height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), height_);
+    }
+
+private:
+    const int& height_;
+};
+}  // namespace
+
+TListBox::TListBox(QWidget* parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    setMouseTracking(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setItemDelegate(new FixedHeightDelegate(item_height_, this));
+}
+
+void TListBox::Clear()
+{
+    clear();
+}
+
+void TListBox::AddObject(const char* text, void* object)
+{
+    auto* item = new QListWidgetItem(qt_from_sjis(text));
+    item->setData(object_role, QVariant::fromValue(object));
+    item->setData(object_role + 1, QByteArray(text));
+    addItem(item);
+}
+
+QByteArray TListBox::Text(int index) const
+{
+    const QListWidgetItem* it = item(index);
+    return it ? it->data(object_role + 1).toByteArray() : QByteArray();
+}
+
+int TListBox::ItemIndex() const
+{
+    return currentRow();
+}
+
+void TListBox::setItemIndex(int index)
+{
+    if (index < 0 || index >= count()) {
+        setCurrentRow(-1);
+        clearSelection();
+        return;
+    }
+    setCurrentRow(index);
+}
+
+void* TListBox::Object(int index) const
+{
+    if (index < 0 || index >= count())
+        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+    return item(index)->data(object_role).value<void*>();
+}
+
+int TListBox::ItemAtPos(const QPoint& point) const
+{
+    QListWidgetItem* it = itemAt(point);
+    return it ? row(it) : -1;
+}
+
+void TListBox::mousePressEvent(QMouseEvent* event)
+{
+    QListWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && ItemAtPos(event->position().toPoint()) >= 0 && OnClick)
+        OnClick(this);
+}
+
+void TListBox::keyPressEvent(QKeyEvent* event)
+{
+    int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before && currentRow() >= 0 && OnClick)
+        OnClick(this);
+}
+
+void TListBox::mouseMoveEvent(QMouseEvent* event)
+{
+    QListWidget::mouseMoveEvent(event);
+    if (OnMouseMove) {
+        QPoint p = event->position().toPoint();
+        OnMouseMove(this, event->modifiers(), p.x(), p.y());
+    }
+}

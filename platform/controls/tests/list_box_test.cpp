@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include <platform/controls/ListBox.h>
+
+namespace {
+
+class ListBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        list.resize(197, 125);
+        list.setItemHeight(12);
+        list.AddObject("配管", &rows[0]);
+        list.AddObject("継手", &rows[1]);
+        list.AddObject("ゴム", &rows[2]);
+        list.OnClick = [this](QObject* sender) {
+            EXPECT_EQ(sender, &list);
+            clicks.push_back(list.ItemIndex());
+        };
+        list.show();
+    }
+    int rows[3] = {10, 20, 30};
+    TListBox list{nullptr};
+    std::vector<int> clicks;
+};
+
+TEST_F(ListBoxTest, ProgramSelectionFiresNoEvent)
+{
+    list.setItemIndex(2);
+    EXPECT_EQ(list.ItemIndex(), 2);
+    EXPECT_EQ(list.Object(list.ItemIndex()), &rows[2]);
+    EXPECT_TRUE(clicks.empty());
+    list.Clear();
+    list.setItemIndex(0);
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_THROW(list.Object(list.ItemIndex()), std::out_of_range);
+}
+
+TEST_F(ListBoxTest, MouseAndKeyboardSelectionsAreClicks)
+{
+    list.setItemIndex(0);
+    QRect second = list.visualItemRect(list.item(1));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Down);  // already on the last item: no change
+    EXPECT_EQ(clicks, (std::vector<int>{1, 2}));
+    EXPECT_EQ(list.Text(2), QByteArray("ゴム"));
+}
+
+TEST_F(ListBoxTest, OnlyExistingItemsAreFoundAtAPoint)
+{
+    QRect first = list.visualItemRect(list.item(0));
+    EXPECT_EQ(first.height(), 12);
+    EXPECT_EQ(list.ItemAtPos(first.center()), 0);
+    EXPECT_EQ(list.ItemAtPos(QPoint(5, 3 * 12 + 20)), -1);  // below the last item
+}
+
+}  // namespace
