@@ -2,8 +2,6 @@
 
 #include <time.h>
 
-#include <QApplication>
-
 #include <platform/mask_edit.h>
 
 #include "sarnet.h"
@@ -129,20 +127,6 @@ TEST(CheckDate, GregorianDatesOfTheYears1To9999)
 
 class MaskDate : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "sarnet_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-    }
-    static void TearDownTestSuite()
-    {
-        delete app_;
-        app_ = nullptr;
-    }
-    static QApplication* app_;
-
     Dte_inf read(TMaskEdit& edit)
     {
         Dte_inf d = date(-1, -1, -1);
@@ -150,8 +134,6 @@ protected:
         return d;
     }
 };
-
-QApplication* MaskDate::app_ = nullptr;
 
 TEST_F(MaskDate, ReadsTheFixedPositionsOfTheMaskedText)
 {

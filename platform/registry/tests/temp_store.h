@@ -12,7 +12,10 @@ public:
     TempStore()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "registry-XXXXXX").string();
-        config_ = mkdtemp(&pattern[0]) ? pattern : std::string();
+        // Without a folder of its own a test would reach the user's real store.
+        if (!mkdtemp(&pattern[0]))
+            abort();
+        config_ = pattern;
         setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
     }
     ~TempStore()
