@@ -36,3 +36,5 @@ function(velmora_gtest name)
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${T_ENV}")
 endfunction()
+
+include(VersionResource)

@@ -45,12 +45,12 @@ std::string convert(const std::string& in, const char* to, const char* from)
     return out;
 }
 
+}  // namespace
+
 bool is_sjis_lead(unsigned char c)
 {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
-
-}  // namespace
 
 std::string sjis_to_utf8(const std::string& sjis)
 {

@@ -9,6 +9,9 @@
 std::string sjis_to_utf8(const std::string& sjis);
 std::string utf8_to_sjis(const std::string& utf8);
 
+// Whether c opens a double-byte Shift-JIS character (the next byte belongs to it).
+bool is_sjis_lead(unsigned char c);
+
 // Copies src into dst[size] as C text: at most size - 1 bytes, never ending on
 // the lead byte of a double-byte character, always NUL-terminated.
 void copy_sjis(char* dst, size_t size, const char* src);
