@@ -33,19 +33,16 @@ BOOL GetCursorPos(POINT* point)
 TScreen::CursorProperty& TScreen::CursorProperty::operator=(TCursor cursor)
 {
     value_ = cursor;
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        overriding_ = false;
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return *this;
-    }
+    // One override at most, so that crDefault always lifts it.
     if (cursor == crDefault) {
-        if (overriding_)
+        while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
-        overriding_ = false;
-    } else if (overriding_) {
+    } else if (QGuiApplication::overrideCursor()) {
         QGuiApplication::changeOverrideCursor(QCursor(shape_of(cursor)));
     } else {
         QGuiApplication::setOverrideCursor(QCursor(shape_of(cursor)));
-        overriding_ = true;
     }
     return *this;
 }

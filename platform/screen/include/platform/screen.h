@@ -25,7 +25,6 @@ public:
 
     private:
         TCursor value_ = crDefault;
-        bool overriding_ = false;  // an override cursor of ours is in place
     };
     CursorProperty Cursor;
 };
