@@ -16,6 +16,8 @@ packages=(
   mdbtools mdbtools-dev libmdb3
   # Japanese fonts standing in for the desktop's Gothic faces
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
+  # opening documents and addresses with the desktop's default application
+  xdg-utils
 )
 
 missing=()

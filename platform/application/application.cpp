@@ -1,0 +1,114 @@
+#include "platform/application.h"
+
+#include <QEvent>
+#include <QToolTip>
+
+#include <platform/files.h>
+#include <platform/findwindow.h>
+#include <platform/fonts.h>
+#include <platform/msgbox.h>
+
+TApplication* Application = nullptr;
+
+namespace {
+
+std::string program_name(const std::string& path)
+{
+    return path.substr(ExtractFilePath(path).size());
+}
+
+}  // namespace
+
+TApplication::TApplication(int& argc, char** argv)
+    : QApplication(argc, argv), Title(program_name(exe_name())), ExeName(exe_name())
+{
+    // The main form's closing ends the loop, not the last window's.
+    setQuitOnLastWindowClosed(false);
+    install_font_faces();
+    Application = this;
+}
+
+TApplication::~TApplication()
+{
+    if (main_form_)
+        main_form_->removeEventFilter(this);
+    for (auto form = forms_.rbegin(); form != forms_.rend(); ++form)
+        delete form->data();
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::adopt(QWidget* form)
+{
+    forms_.push_back(form);
+    publish_window(form);
+    if (!main_form_) {
+        main_form_ = form;
+        form->installEventFilter(this);
+    }
+}
+
+int TApplication::Run()
+{
+    if (!main_form_)
+        return 0;
+    main_closed_ = false;
+    main_form_->show();
+    if (main_closed_)
+        return 0;
+    return exec();
+}
+
+bool TApplication::eventFilter(QObject* watched, QEvent* event)
+{
+    // Closing hides the main form; a minimised one is not hidden.
+    if (watched == main_form_ && event->type() == QEvent::Hide && !event->spontaneous() &&
+        main_form_->isHidden()) {
+        main_closed_ = true;
+        quit();
+    }
+    return false;
+}
+
+void TApplication::ShowException(const std::exception& error)
+{
+    ShowException(error.what());
+}
+
+void TApplication::ShowException(const char* message)
+{
+    QWidget* owner = activeModalWidget();
+    if (!owner)
+        owner = activeWindow();
+    if (!owner)
+        owner = main_form_;
+    try {
+        MessageBoxA(owner, message ? message : "", Title.c_str(), MB_OK | MB_ICONERROR);
+    } catch (...) {
+        // Nothing more can be shown; the program goes on.
+    }
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowException(error);
+    } catch (...) {
+        ShowException("");
+    }
+    return false;
+}
+
+void TApplication::ActivateHint(POINT at)
+{
+    QPoint position(at.x, at.y);
+    QWidget* control = widgetAt(position);
+    while (control && control->toolTip().isEmpty())
+        control = control->parentWidget();
+    if (control)
+        QToolTip::showText(position, control->toolTip(), control);
+    else
+        QToolTip::hideText();
+}

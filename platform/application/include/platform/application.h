@@ -1,0 +1,78 @@
+// The application object, one per program, reached through Application.
+// It owns the forms, runs the message loop until the main form closes, and
+// shows every exception that escapes an event handler in the exception box
+// (MessageBoxA with the exception's message, the Title as caption and
+// MB_OK | MB_ICONERROR): the rest of that handler is skipped and the program
+// goes on. It also maps the forms' font faces (install_font_faces).
+#ifndef PLATFORM_APPLICATION_H
+#define PLATFORM_APPLICATION_H
+
+#include <exception>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include <platform/wintypes.h>
+
+class TApplication : public QApplication {
+public:
+    TApplication(int& argc, char** argv);
+    // Destroys the forms, the newest first.
+    ~TApplication() override;
+
+    // Shift-JIS; the exception box's caption. Starts as the program's name.
+    std::string Title;
+    // The program's full path, Shift-JIS.
+    const std::string ExeName;
+
+    // Nothing to prepare; kept for the entry's order of calls.
+    void Initialize() {}
+
+    // Creates a form (constructed without arguments) and stores it in
+    // reference. The first form created is the main form. Every form belongs
+    // to the application and is published (FindWindowA finds it by class
+    // name and caption) for its whole life.
+    template <class Form>
+    void CreateForm(Form*& reference)
+    {
+        reference = new Form();
+        adopt(reference);
+    }
+    QWidget* MainForm() const { return main_form_; }
+
+    // Shows the main form and runs the message loop until the main form is
+    // closed; at once when it is closed while being shown. The loop's code.
+    int Run();
+    // Ends the message loop.
+    void Terminate() { quit(); }
+    // Handles the events waiting now.
+    void ProcessMessages() { processEvents(); }
+
+    // The exception box; any exception other than a std::exception shows the
+    // empty message.
+    void ShowException(const std::exception& error);
+    void ShowException(const char* message);
+
+    // Shows at once the hint (tool tip) of the control at a screen position,
+    // or of its nearest parent that has one, just below that position.
+    void ActivateHint(POINT at);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void adopt(QWidget* form);
+
+    std::vector<QPointer<QWidget>> forms_;
+    QPointer<QWidget> main_form_;
+    bool main_closed_ = false;
+};
+
+extern TApplication* Application;
+
+#endif
