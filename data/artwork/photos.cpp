@@ -75,21 +75,8 @@ void rubber(QPainter& p, double left, double right, double centre_left, double c
     }
 }
 
-QImage blank_photo()
+void draw_joint(QPainter& p, const JointLook& look)
 {
-    QImage image(kPhotoSize, kPhotoSize, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-}  // namespace
-
-QImage joint_photo(const JointLook& look)
-{
-    QImage image = blank_photo();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    backdrop(p);
     const QColor paint = QColor::fromHsv(static_cast<int>(look.flange_hue), 150, 150);
     const double left = 42, right = 182, half = 62;
     const double centre_left = 120, centre_right = look.eccentric ? 134 : 120;
@@ -117,15 +104,10 @@ QImage joint_photo(const JointLook& look)
             p.drawRect(QRectF(right + 25, y - 3, 7, 12));
         }
     }
-    return image;
 }
 
-QImage stand_photo()
+void draw_stand(QPainter& p)
 {
-    QImage image = blank_photo();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    backdrop(p);
     const QColor frame(70, 110, 160);
     // Two springs under a steel base frame.
     for (double x : {62.0, 150.0}) {
@@ -140,15 +122,10 @@ QImage stand_photo()
     p.drawRect(QRectF(36, 84, 168, 18));
     p.setBrush(metal(0, 60, 84, QColor(90, 140, 90)));
     p.drawRoundedRect(QRectF(70, 52, 100, 32), 6, 6);  // the pump on top
-    return image;
 }
 
-QImage cover_photo()
+void draw_cover(QPainter& p)
 {
-    QImage image = blank_photo();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    backdrop(p);
     QPainterPath cover;
     cover.moveTo(48, 78);
     cover.cubicTo(90, 52, 150, 52, 192, 78);
@@ -165,5 +142,34 @@ QImage cover_photo()
     p.setPen(QPen(QColor(40, 40, 40), 5));
     p.drawLine(QPointF(80, 68), QPointF(80, 178));
     p.drawLine(QPointF(160, 68), QPointF(160, 178));
+}
+
+// A photo: the studio backdrop with what draw paints on it.
+template <class Draw>
+QImage studio_photo(Draw draw)
+{
+    QImage image(kPhotoSize, kPhotoSize, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    backdrop(p);
+    draw(p);
+    p.end();
     return image;
+}
+
+}  // namespace
+
+QImage joint_photo(const JointLook& look)
+{
+    return studio_photo([&](QPainter& p) { draw_joint(p, look); });
+}
+
+QImage stand_photo()
+{
+    return studio_photo(draw_stand);
+}
+
+QImage cover_photo()
+{
+    return studio_photo(draw_cover);
 }
