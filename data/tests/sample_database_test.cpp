@@ -315,6 +315,16 @@ TEST(SampleDatabase, PicturesAndDocumentsShipWithIt)
     ASSERT_TRUE(started.count("docs/hikaku.pdf"));
     EXPECT_EQ(mdb_cli::file_contents(kDir + "/docs/hikaku.pdf").compare(0, 5, "%PDF-"), 0);
 
+    // The list of files that ship beside the database names what the build made.
+    const std::string shipped = SAMPLE_FILES;
+    size_t count = 0;
+    for (size_t start = 0; start < shipped.size(); ++count) {
+        size_t bar = std::min(shipped.find('|', start), shipped.size());
+        EXPECT_TRUE(mdb_cli::file_exists(kDir + "/" + shipped.substr(start, bar - start))) << shipped.substr(start, bar - start);
+        start = bar + 1;
+    }
+    EXPECT_GE(count, 20u);
+
     // Every display rule names condition rows that exist, as many as it counts.
     std::set<std::string> displays;
     for (const auto& display : exported("Mst_ConditionDisplay"))
