@@ -9,6 +9,7 @@
 
 #include "Editooo.h"
 #include "test_form.h"
+#include "ui_numeric_form.h"
 
 namespace {
 
@@ -286,6 +287,19 @@ TEST_F(NumericBox, OptionsAreFormProperties)
     EXPECT_EQ(box()->maxLength(), 2);
     box()->setText("123");
     EXPECT_EQ(box()->text(), "123");
+}
+
+TEST(NumericForm, CompiledDesignerFormSetsTheOptions)
+{
+    QWidget form;
+    Ui::NumericForm ui;
+    ui.setupUi(&form);
+    EXPECT_TRUE(ui.Edt_Stt->OnlyNumber());
+    EXPECT_TRUE(ui.Edt_Stt->OnlyInt());
+    EXPECT_FALSE(ui.Edt_Stt->OnlyPlus());  // not named in the form: the default
+    EXPECT_TRUE(ui.Edt_Stt->DisplayZero());
+    EXPECT_EQ(ui.Edt_Stt->maxLength(), 2);
+    EXPECT_EQ(ui.Edt_Stt->text(), "123");  // set after the limit, still whole
 }
 
 }  // namespace

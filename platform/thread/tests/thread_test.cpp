@@ -51,8 +51,13 @@ TEST(PlatformThread, RunsOnTheSmallestAcceptedStackAndGivesItsResult)
     EXPECT_EQ(size % page, 0u);
     // Small, not the default of several megabytes.
     EXPECT_LE(size, 256u * 1024);
-    // The thread really ran on a stack of that size.
+    // The thread really ran on a stack of that size (a sanitizer's run-time
+    // enlarges small stacks for its own needs).
+#if defined(__SANITIZE_THREAD__) || defined(__SANITIZE_ADDRESS__)
+    EXPECT_GE(probe.seen_stack, size);
+#else
     EXPECT_EQ(probe.seen_stack, size);
+#endif
 }
 
 TEST(PlatformThread, LargerRequestsAreRoundedUpToWholePages)
@@ -63,7 +68,11 @@ TEST(PlatformThread, LargerRequestsAreRoundedUpToWholePages)
     ASSERT_NE(thread, nullptr);
     EXPECT_EQ(thread_stack_size(thread), 65 * page);
     close_thread(thread);
+#if defined(__SANITIZE_THREAD__) || defined(__SANITIZE_ADDRESS__)
+    EXPECT_GE(probe.seen_stack, 65 * page);
+#else
     EXPECT_EQ(probe.seen_stack, 65 * page);
+#endif
 }
 
 TEST(PlatformThread, EndIsPolledWithoutWaiting)
