@@ -5,8 +5,6 @@
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
-#include <memory>
-
 #include <platform/qt_test_app.h>
 
 namespace {
@@ -33,28 +31,6 @@ TEST(DesignerPalette, OffersTheFourControlsOnPageOoo)
         EXPECT_EQ(made->parentWidget(), &parent);
     }
     EXPECT_EQ(names, (QStringList{"TEditooo", "TCheckBoxooo", "TComboBoxooo", "TRadioButtonooo"}));
-}
-
-// What a form loaded at run time does with the properties it names.
-TEST(DesignerPalette, FormPropertiesReachTheNumericBox)
-{
-    QPluginLoader plugin(QStringLiteral(OOO_DESIGNER_PLUGIN));
-    auto* palette = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(plugin.instance());
-    ASSERT_NE(palette, nullptr) << plugin.errorString().toStdString();
-    QWidget form;
-    std::unique_ptr<QWidget> box(palette->customWidgets().at(0)->createWidget(&form));
-    ASSERT_STREQ(box->metaObject()->className(), "TEditooo");
-
-    EXPECT_EQ(box->property("OnlyNumber"), QVariant(false));
-    EXPECT_TRUE(box->setProperty("OnlyNumber", true));
-    EXPECT_TRUE(box->setProperty("OnlyInt", true));
-    EXPECT_TRUE(box->setProperty("maxLength", 2));
-    EXPECT_TRUE(box->setProperty("text", QStringLiteral("123")));
-    EXPECT_EQ(box->property("OnlyNumber"), QVariant(true));
-    EXPECT_EQ(box->property("OnlyInt"), QVariant(true));
-    EXPECT_EQ(box->property("OnlyPlus"), QVariant(false));
-    EXPECT_EQ(box->property("maxLength"), QVariant(2));
-    EXPECT_EQ(box->property("text"), QVariant(QStringLiteral("123")));  // not cut by the limit
 }
 
 }  // namespace

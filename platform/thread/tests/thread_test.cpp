@@ -95,15 +95,6 @@ TEST(PlatformThread, EndIsPolledWithoutWaiting)
     EXPECT_EQ(close_thread(thread), 1u);
 }
 
-TEST(PlatformThread, CloseWaitsForARunningThread)
-{
-    Probe probe;
-    PlatformThread* thread = start_thread(wait_for_release, &probe, 8192);
-    ASSERT_NE(thread, nullptr);
-    probe.release.store(1);
-    EXPECT_EQ(close_thread(thread), 1u);
-}
-
 TEST(PlatformThread, SleepLastsAtLeastTheInterval)
 {
     const Clock::time_point before = Clock::now();
