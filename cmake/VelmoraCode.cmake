@@ -10,6 +10,10 @@ else()
   set(VELMORA_TEST_PREFIX "")
 endif()
 
+# Test programs a build directory builds and registers; empty means every one.
+# A sanitizer build that covers one part names that part's test programs.
+set(VELMORA_TESTS "" CACHE STRING "Test programs to register (empty: all)")
+
 # The system's texts are Shift-JIS bytes: sources are UTF-8, narrow literals come out as CP932.
 function(velmora_code target)
   target_compile_options(${target} PRIVATE
@@ -24,11 +28,13 @@ function(velmora_gtest name)
   add_executable(${name} ${T_SOURCES})
   velmora_code(${name})
   if(T_QT)
-    set(test_main velmora_qt_test_main)
-  else()
-    set(test_main GTest::gtest_main)
+    list(APPEND T_LIBS platform_qt_testing)
   endif()
-  target_link_libraries(${name} PRIVATE ${T_LIBS} ${test_main} GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  if(VELMORA_TESTS AND NOT name IN_LIST VELMORA_TESTS)
+    set_target_properties(${name} PROPERTIES EXCLUDE_FROM_ALL ON)
+    return()
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     TEST_PREFIX "${VELMORA_TEST_PREFIX}"

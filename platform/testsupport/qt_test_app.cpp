@@ -9,7 +9,13 @@ namespace {
 
 class QtApplicationEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override { app_ = new QApplication(argc_, argv_); }
+    void SetUp() override
+    {
+        // Widget tests never need a display.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_ = new QApplication(argc_, argv_);
+    }
     void TearDown() override
     {
         delete app_;

@@ -1,0 +1,23 @@
+// TRadioButtonooo: a radio button in which Enter moves on as Tab does.
+#ifndef KIT_RADIOBUTTONOOO_H
+#define KIT_RADIOBUTTONOOO_H
+
+#include <QRadioButton>
+
+class TRadioButtonooo : public QRadioButton {
+    Q_OBJECT
+
+public:
+    explicit TRadioButtonooo(QWidget* Owner = nullptr);
+    ~TRadioButtonooo() override;
+
+signals:
+    // Every typed character after the Enter test (Enter itself arrives as 0).
+    void OnKeyPress(char& Key);
+
+protected:
+    virtual void KeyPress(char& Key);
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+#endif
