@@ -1,0 +1,131 @@
+// Writes Jet 4 database files (Access 2000 .mdb, 4096-byte pages) from tables
+// described in code or in a source text (see parse_source below).
+//
+// Narrow texts handed to this library (table and column names, the password,
+// text values) are in the system's code page 932 (Shift-JIS), like every
+// narrow literal of this code base; Value::utf8 takes UTF-8 text instead.
+// The file stores texts as UCS-2, as Jet 4 does.
+#ifndef JETWRITER_JETWRITER_H
+#define JETWRITER_JETWRITER_H
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+namespace jetwriter {
+
+// Any failure: bad description, value that does not fit, unreadable file.
+// line() is the source line the problem stands on, 0 when there is none.
+class Error : public std::runtime_error {
+public:
+    explicit Error(const std::string& message, int line = 0);
+    int line() const { return line_; }
+
+private:
+    int line_;
+};
+
+enum class ColumnType {
+    Integer,   // 16-bit signed
+    Long,      // Long Integer, 32-bit signed
+    Double,
+    DateTime,  // days since 1899-12-30 as a double
+    Text,      // Text(n): up to n UCS-2 characters, n from 1 to 255
+    Memo,      // long text
+    OLE,       // long binary (pictures, documents)
+};
+
+struct Column {
+    std::string name;
+    ColumnType type = ColumnType::Long;
+    int length = 0;  // Text only: the most characters a value may have
+};
+
+using Bytes = std::vector<unsigned char>;
+
+// One cell: NULL, an integer, a real number, a text or bytes.
+class Value {
+public:
+    enum class Kind { Null, Integer, Real, Text, Bytes };
+
+    Value() = default;  // NULL
+    template <class T, std::enable_if_t<std::is_integral_v<T>, int> = 0>
+    Value(T v) : kind_(Kind::Integer), integer_(static_cast<std::int64_t>(v)) {}
+    Value(double v) : kind_(Kind::Real), real_(v) {}
+    Value(const char* sjis);  // a null pointer gives NULL
+    Value(std::string sjis);
+    Value(Bytes bytes);
+
+    static Value utf8(std::string text);
+    // An OLE date (for DateTime columns) from calendar date and time of day.
+    static Value date(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+
+    Kind kind() const { return kind_; }
+    bool is_null() const { return kind_ == Kind::Null; }
+    std::int64_t integer() const { return integer_; }
+    double real() const { return real_; }
+    const std::string& text() const { return text_; }  // in text_is_utf8() ? UTF-8 : CP932
+    bool text_is_utf8() const { return utf8_; }
+    const Bytes& bytes() const { return bytes_; }
+
+private:
+    Kind kind_ = Kind::Null;
+    std::int64_t integer_ = 0;
+    double real_ = 0.0;
+    std::string text_;
+    bool utf8_ = false;
+    Bytes bytes_;
+};
+
+struct Row {
+    std::vector<Value> values;
+    int line = 0;  // source line of the row, 0 when built in code
+};
+
+struct Table {
+    std::string name;
+    std::vector<Column> columns;
+    std::vector<Row> rows;
+    int line = 0;  // source line of the table's declaration, 0 when built in code
+
+    void add_row(std::vector<Value> values, int line = 0);
+};
+
+struct Database {
+    std::vector<Table> tables;
+    std::string password;          // database password, at most 20 characters; empty for none
+    std::optional<double> created; // creation date (OLE date); the time of writing when unset
+
+    Table& add_table(std::string name, std::vector<Column> columns);
+};
+
+// Checks the whole description, then writes the file under a temporary name
+// beside path and renames it into place: on any error nothing is left behind
+// and an existing file at path stays as it was. Throws Error.
+void write_database(const Database& database, const std::string& path);
+
+// Reads a database description from source text (UTF-8); the format is
+// described by source_format_help(). Blob files named in it are read
+// relative to files_dir. Every file read is appended to files_read when given.
+Database parse_source(const std::string& text, const std::string& files_dir,
+                      std::vector<std::string>* files_read = nullptr);
+
+// parse_source on the contents of a file; files_dir defaults to the folder
+// that holds the source. Errors carry the line; the message does not name
+// the file.
+Database read_source(const std::string& path, const std::string& files_dir = {},
+                     std::vector<std::string>* files_read = nullptr);
+
+// The description of the source format, as the command-line tool prints it.
+const char* source_format_help();
+
+// The database password stored in the header page of the file at path, in
+// code page 932. Throws Error when the file is not a Jet 4 database.
+std::string read_password(const std::string& path);
+
+}  // namespace jetwriter
+
+#endif

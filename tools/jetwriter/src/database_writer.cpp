@@ -1,0 +1,221 @@
+// Lays out a whole Jet 4 file in memory, then writes it in one go:
+//   page 0            header (format, password, creation date)
+//   page 1            usage maps of every table (more map pages at the end if needed)
+//   page 2            definition of the catalog MSysObjects
+//   pages 3 ...       definitions of the tables, in their order
+//   then per table    its long-value pages, then its data pages, side by side
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "header_page.h"
+#include "jetwriter/jetwriter.h"
+#include "little_endian.h"
+#include "long_values.h"
+#include "ole_date.h"
+#include "page_file.h"
+#include "row_encoder.h"
+#include "table_definition.h"
+#include "table_layout.h"
+#include "text_codec.h"
+
+namespace jetwriter {
+
+namespace {
+
+constexpr std::uint32_t kMapPage = 1;
+constexpr std::uint32_t kCatalogPage = 2;
+constexpr std::int32_t kSystemObjectFlags = static_cast<std::int32_t>(0x80000002u);
+constexpr int kTableObject = 1;
+
+Table catalog_table(const Database& database, double created)
+{
+    Table catalog;
+    catalog.name = "MSysObjects";
+    catalog.columns = {
+        {"Id", ColumnType::Long},          {"ParentId", ColumnType::Long},
+        {"Name", ColumnType::Text, 128},   {"Type", ColumnType::Integer},
+        {"DateCreate", ColumnType::DateTime}, {"DateUpdate", ColumnType::DateTime},
+        {"Flags", ColumnType::Long},       {"Connect", ColumnType::Memo},
+        {"Database", ColumnType::Memo},    {"ForeignName", ColumnType::Memo},
+        {"Lv", ColumnType::OLE},           {"LvExtra", ColumnType::OLE},
+        {"LvModule", ColumnType::OLE},     {"LvProp", ColumnType::OLE},
+    };
+    auto add = [&](std::uint32_t page, const std::string& name, std::int32_t flags) {
+        catalog.add_row({page, 0, name, kTableObject, created, created, flags, Value(), Value(), Value(),
+                         Value(), Value(), Value(), Value()});
+    };
+    add(kCatalogPage, catalog.name, kSystemObjectFlags);
+    for (std::size_t i = 0; i < database.tables.size(); ++i)
+        add(kCatalogPage + 1 + static_cast<std::uint32_t>(i), database.tables[i].name, 0);
+    return catalog;
+}
+
+void check_tables(const Database& database)
+{
+    for (std::size_t i = 0; i < database.tables.size(); ++i) {
+        const Table& table = database.tables[i];
+        if (table.name.size() >= 4 && same_name(table.name.substr(0, 4), "MSys"))
+            throw Error("table " + table.name + ": names beginning with MSys belong to the system", table.line);
+        for (std::size_t j = 0; j < i; ++j)
+            if (same_name(database.tables[j].name, table.name))
+                throw Error("table " + table.name + " appears twice", table.line);
+    }
+}
+
+std::string password_ucs2(const std::string& password)
+{
+    std::string ucs2, problem;
+    if (!to_ucs2(password, false, ucs2, problem))
+        throw Error("password: " + problem);
+    if (ucs2.size() > 2 * kPasswordCharacters)
+        throw Error("password: at most 20 characters");
+    return ucs2;
+}
+
+// Writes the rows of one table onto pages of their own, long values first.
+struct StoredTable {
+    std::vector<std::uint32_t> pages;
+    std::uint32_t rows = 0;
+};
+
+StoredTable store_rows(PageFile& file, const Table& table, const TableLayout& layout, std::uint32_t definition)
+{
+    LongValueStore long_values(file);
+    RowEncoder encoder(table, layout, long_values);
+    std::vector<std::string> rows;
+    rows.reserve(table.rows.size());
+    for (std::size_t i = 0; i < table.rows.size(); ++i)
+        rows.push_back(encoder.encode(table.rows[i], i));
+
+    StoredTable stored;
+    if (table.rows.size() > 0x7FFFFFFF)
+        throw Error("table " + table.name + ": too many rows");
+    stored.rows = static_cast<std::uint32_t>(rows.size());
+    for (const std::string& row : rows) {
+        if (stored.pages.empty() || !row_fits(file.page(stored.pages.back()), row.size())) {
+            stored.pages.push_back(file.add_page());
+            init_data_page(file.page(stored.pages.back()), definition);
+        }
+        add_row(file.page(stored.pages.back()), reinterpret_cast<const std::uint8_t*>(row.data()), row.size());
+    }
+    return stored;
+}
+
+// A usage map stored in a row: type 0, the first page it covers, one bit per page.
+std::string usage_map(const Table& table, const std::vector<std::uint32_t>& pages)
+{
+    std::string map(5, '\0');
+    if (pages.empty())
+        return map;
+    const std::uint32_t first = pages.front();
+    put_u32(reinterpret_cast<std::uint8_t*>(&map[1]), first);
+    const std::size_t bits = pages.back() - first + 1;
+    if (5 + (bits + 7) / 8 > kMaxRowLength)
+        throw Error("table " + table.name + ": too large for its page usage map");
+    map.resize(5 + (bits + 7) / 8, '\0');
+    for (std::uint32_t page : pages)
+        map[5 + (page - first) / 8] = static_cast<char>(map[5 + (page - first) / 8] | (1 << ((page - first) % 8)));
+    return map;
+}
+
+class MapPages {
+public:
+    explicit MapPages(PageFile& file) : file_(file), current_(kMapPage) {}
+
+    std::uint32_t add(const std::string& map)
+    {
+        if (!row_fits(file_.page(current_), map.size())) {
+            current_ = file_.add_page();
+            init_data_page(file_.page(current_), 0);
+        }
+        unsigned row = add_row(file_.page(current_), reinterpret_cast<const std::uint8_t*>(map.data()), map.size());
+        return page_row(current_, row);
+    }
+
+private:
+    PageFile& file_;
+    std::uint32_t current_;
+};
+
+void write_file(const PageFile& file, const std::string& path)
+{
+    std::string temporary = path + ".XXXXXX";
+    int fd = mkstemp(&temporary[0]);
+    if (fd < 0)
+        throw Error("cannot create a file beside " + path + ": " + std::strerror(errno));
+    const std::vector<std::uint8_t>& bytes = file.bytes();
+    std::size_t done = 0;
+    int failure = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            failure = errno;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (!failure && fchmod(fd, 0644) != 0)
+        failure = errno;
+    if (::close(fd) != 0 && !failure)
+        failure = errno;
+    if (!failure && std::rename(temporary.c_str(), path.c_str()) != 0)
+        failure = errno;
+    if (failure) {
+        ::unlink(temporary.c_str());
+        throw Error("cannot write " + path + ": " + std::strerror(failure));
+    }
+}
+
+}  // namespace
+
+void write_database(const Database& database, const std::string& path)
+{
+    check_tables(database);
+    const std::string password = password_ucs2(database.password);
+    const double created = database.created ? *database.created : ole_date_now();
+
+    std::vector<const Table*> tables;
+    const Table catalog = catalog_table(database, created);
+    tables.push_back(&catalog);
+    for (const Table& table : database.tables)
+        tables.push_back(&table);
+    std::vector<TableLayout> layouts;
+    for (const Table* table : tables)
+        layouts.push_back(lay_out_table(*table));
+
+    PageFile file;
+    file.add_page();
+    init_data_page(file.page(file.add_page()), 0);
+    for (std::size_t i = 0; i < tables.size(); ++i)
+        file.add_page();
+
+    std::vector<TableStorage> storage(tables.size());
+    std::vector<StoredTable> stored;
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        storage[i].definition_page = kCatalogPage + static_cast<std::uint32_t>(i);
+        storage[i].system = i == 0;
+        stored.push_back(store_rows(file, *tables[i], layouts[i], storage[i].definition_page));
+        storage[i].rows = stored.back().rows;
+    }
+    MapPages maps(file);
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        std::vector<std::uint32_t> with_room;
+        for (std::uint32_t page : stored[i].pages)
+            if (free_space(file.page(page)) > 0)
+                with_room.push_back(page);
+        storage[i].used_map = maps.add(usage_map(*tables[i], stored[i].pages));
+        storage[i].free_map = maps.add(usage_map(*tables[i], with_room));
+    }
+    for (std::size_t i = 0; i < tables.size(); ++i)
+        build_table_definition(file.page(storage[i].definition_page), *tables[i], layouts[i], storage[i]);
+    build_header_page(file.page(0), password, created);
+    write_file(file, path);
+}
+
+}  // namespace jetwriter

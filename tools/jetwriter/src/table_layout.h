@@ -1,0 +1,49 @@
+// Where each column of a table lives in its rows: fixed-size columns at fixed
+// offsets, the others in the variable part with an entry in the offset table.
+#ifndef JETWRITER_TABLE_LAYOUT_H
+#define JETWRITER_TABLE_LAYOUT_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "jetwriter/jetwriter.h"
+
+namespace jetwriter {
+
+// Column type codes of Jet.
+enum JetType : std::uint8_t {
+    kJetInteger = 0x03,
+    kJetLong = 0x04,
+    kJetDouble = 0x07,
+    kJetDateTime = 0x08,
+    kJetText = 0x0A,
+    kJetOle = 0x0B,
+    kJetMemo = 0x0C,
+};
+
+struct ColumnLayout {
+    JetType type;
+    bool fixed;
+    unsigned fixed_offset;  // fixed columns: offset in the fixed part of a row
+    unsigned var_index;     // variable columns: entry in the row's offset table
+    unsigned length;        // bytes as the table definition states it (0 for long values)
+};
+
+struct TableLayout {
+    std::vector<ColumnLayout> columns;
+    unsigned fixed_length = 0;
+    unsigned var_count = 0;
+};
+
+// Checks names, types and lengths; throws Error naming the table and column.
+TableLayout lay_out_table(const Table& table);
+
+std::string type_name(const Column& column);
+
+// Jet compares names without regard to the case of ASCII letters.
+bool same_name(const std::string& a, const std::string& b);
+
+}  // namespace jetwriter
+
+#endif
