@@ -1,17 +1,26 @@
 // The layer against Jet 4 files written by our writer.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <memory>
 
 #include <jetwriter/jetwriter.h>
 
+#include "header_page.h"
 #include "jet/connection.h"
 #include "jet/errors.h"
 #include "jet/query.h"
 #include "temp_dir.h"
 
-using namespace jet;
+using jet::bmRead;
+using jet::bmWrite;
+using jet::EConvertError;
+using jet::EDatabaseError;
+using jet::TADOConnection;
+using jet::TADOQuery;
+using jet::TField;
+using jet::TStream;
 using jetwriter::Bytes;
 using jetwriter::ColumnType;
 using jetwriter::Value;
@@ -181,8 +190,9 @@ TEST_F(JetFile, OrderBySortsStablyBothWays)
     for (qry_.First(); !qry_.Eof(); qry_.Next()) {
         int key = qry_.FieldByName("Key")->AsInteger(), id = qry_.FieldByName("ID")->AsInteger();
         ASSERT_LE(key, previous_key);
-        if (key == previous_key)
+        if (key == previous_key) {
             ASSERT_GT(id, previous_id);
+        }
         previous_key = key;
         previous_id = id;
     }
@@ -296,4 +306,68 @@ TEST_F(JetFile, AClosedQueryOrConnectionRunsNothing)
     EXPECT_THROW(run("SELECT * FROM Items"), EDatabaseError);
     TADOQuery lone;
     EXPECT_THROW(lone.Open(), EDatabaseError);
+}
+
+namespace {
+
+std::string open_error(const std::string& text)
+{
+    TADOConnection con;
+    con.ConnectionString = text;
+    try {
+        con.Open();
+    } catch (const EDatabaseError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+}  // namespace
+
+// An Access 97 file: a Jet 3 header page (2048-byte pages, password as
+// 20 plain bytes under the fixed RC4 block) in front of pages that hold no
+// catalog. The password is checked on the header before the file is read.
+TEST(Jet3File, ThePasswordIsCheckedAgainstTheJet3Header)
+{
+    TempDir dir;
+    std::vector<unsigned char> file(3 * 2048, 0);
+    file[1] = 0x01;
+    std::memcpy(&file[4], "Standard Jet DB", 16);
+    file[jet::kVersionOffset] = jet::jet3;
+    std::memcpy(&file[jet::kPasswordOffset], "Access97", 8);
+    jet::unmask_header(file.data(), jet::jet3);
+    std::ofstream(dir.file("old.mdb"), std::ios::binary)
+        .write((const char*)file.data(), (std::streamsize)file.size());
+
+    std::string wrong = open_error(connection_text(dir.file("old.mdb"), "access97"));
+    EXPECT_NE(wrong.find("password"), std::string::npos) << wrong;
+    std::string right = open_error(connection_text(dir.file("old.mdb"), "Access97"));
+    EXPECT_NE(right, "");  // no catalog to read
+    EXPECT_EQ(right.find("password"), std::string::npos) << right;
+}
+
+// The password of a written Jet 4 file is masked with its creation date:
+// moving the date without masking again makes the password wrong.
+TEST(Jet4File, ThePasswordMaskFollowsTheCreationDate)
+{
+    TempDir dir;
+    jetwriter::Database db;
+    db.password = "date-masked";
+    db.created = 45321.5;
+    db.add_table("T", {{"ID", ColumnType::Long}});
+    jetwriter::write_database(db, dir.file("a.mdb"));
+    EXPECT_EQ(open_error(connection_text(dir.file("a.mdb"), "date-masked")), "");
+
+    std::fstream f(dir.file("a.mdb"), std::ios::in | std::ios::out | std::ios::binary);
+    std::vector<unsigned char> page(4096);
+    f.read((char*)page.data(), (std::streamsize)page.size());
+    jet::unmask_header(page.data(), jet::jet4);
+    double later = 45400.0;
+    std::memcpy(&page[jet::kCreationDateOffset], &later, sizeof later);
+    jet::unmask_header(page.data(), jet::jet4);
+    f.seekp(0);
+    f.write((const char*)page.data(), (std::streamsize)page.size());
+    f.close();
+    EXPECT_NE(open_error(connection_text(dir.file("a.mdb"), "date-masked")).find("password"),
+              std::string::npos);
 }
