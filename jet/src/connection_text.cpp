@@ -1,27 +1,10 @@
 #include "connection_text.h"
 
+#include "blanks.h"
 #include "jet/errors.h"
 #include "statement.h"
 
 namespace jet {
-namespace {
-
-bool is_blank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-std::string trimmed(const std::string& s)
-{
-    size_t b = 0, e = s.size();
-    while (b < e && is_blank(s[b]))
-        ++b;
-    while (e > b && is_blank(s[e - 1]))
-        --e;
-    return s.substr(b, e - b);
-}
-
-}  // namespace
 
 ConnectionSettings parse_connection_text(const std::string& text)
 {

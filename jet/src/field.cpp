@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "blanks.h"
 #include "jet/errors.h"
 #include "jet/query.h"
 #include "result_set.h"
@@ -10,46 +11,19 @@
 namespace jet {
 namespace {
 
-bool is_blank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-std::string trimmed(const std::string& s)
-{
-    size_t b = 0, e = s.size();
-    while (b < e && is_blank(s[b]))
-        ++b;
-    while (e > b && is_blank(s[e - 1]))
-        --e;
-    return s.substr(b, e - b);
-}
-
-int32_t text_to_integer(const std::string& text)
+// The whole text (blanks around it allowed) as a number of type T.
+template <class T>
+T parse_text(const std::string& text, const char* kind)
 {
     std::string t = trimmed(text);
     const char* first = t.data();
     const char* last = t.data() + t.size();
     if (first != last && *first == '+')
         ++first;
-    int32_t value = 0;
+    T value{};
     auto [end, ec] = std::from_chars(first, last, value);
     if (t.empty() || ec != std::errc() || end != last)
-        throw EConvertError("'" + text + "' is not a valid integer value");
-    return value;
-}
-
-double text_to_float(const std::string& text)
-{
-    std::string t = trimmed(text);
-    const char* first = t.data();
-    const char* last = t.data() + t.size();
-    if (first != last && *first == '+')
-        ++first;
-    double value = 0.0;
-    auto [end, ec] = std::from_chars(first, last, value);
-    if (t.empty() || ec != std::errc() || end != last)
-        throw EConvertError("'" + text + "' is not a valid floating point value");
+        throw EConvertError("'" + text + "' is not a valid " + kind + " value");
     return value;
 }
 
@@ -81,7 +55,7 @@ int32_t TField::AsInteger() const
         return (int32_t)rounded;
     }
     case Value::Text:
-        return text_to_integer(v.bytes);
+        return parse_text<int32_t>(v.bytes, "integer");
     case Value::Blob:
         break;
     }
@@ -100,7 +74,7 @@ double TField::AsFloat() const
     case Value::Float:
         return v.real;
     case Value::Text:
-        return text_to_float(v.bytes);
+        return parse_text<double>(v.bytes, "floating point");
     case Value::Blob:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "blanks.h"
 #include "jet/errors.h"
 
 namespace jet {
@@ -20,11 +21,6 @@ char ascii_upper(unsigned char c)
 bool is_digit(unsigned char c)
 {
     return c >= '0' && c <= '9';
-}
-
-bool is_blank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
 // Letters, digits, '_' and every non-ASCII byte (double-byte and half-width

@@ -439,3 +439,23 @@ TEST_F(DbTest, QueriesOnNoDatabaseRaiseInsteadOfCrashing)
     EXPECT_THROW(ado_qry_(nullptr, pip_sql), jet::EDatabaseError);
     EXPECT_THROW(lod_pip_(&pip), jet::EDatabaseError);
 }
+
+TEST_F(DbTest, DescriptorsOfAnUnknownTypeAreSkippedAndTheRowStillAdvances)
+{
+    db.add("Mst_Pipe", {{"ID", 1}, {"Name", "one"}});
+    db.add("Mst_Pipe", {{"ID", 2}, {"Name", "two"}});
+    open();
+    EXPECT_EQ(ado_qry_(cur_dbs, "SELECT * FROM Mst_Pipe WHERE ID=3"), 0);
+    ado_end_(cur_dbs);
+
+    Pip_inf rec = {};
+    strcpy(rec.Name, "kept");
+    Col_inf col[2] = {{&rec.ID, nullptr, "ID", COL_INT, 0}, {rec.Name, nullptr, "Name", 9, 17}};
+    ASSERT_EQ(ado_qry_(cur_dbs, pip_sql), 2);
+    ado_get_(cur_dbs, col, 2);
+    EXPECT_EQ(rec.ID, 1);
+    ado_get_(cur_dbs, col, 2);
+    EXPECT_EQ(rec.ID, 2);
+    EXPECT_STREQ(rec.Name, "kept");
+    ado_end_(cur_dbs);
+}
