@@ -93,7 +93,7 @@ StoredTable store_rows(PageFile& file, const Table& table, const TableLayout& la
 
     StoredTable stored;
     if (table.rows.size() > 0x7FFFFFFF)
-        throw Error("table " + table.name + ": too many rows");
+        throw Error("table " + table.name + ": too many rows", table.line);
     stored.rows = static_cast<std::uint32_t>(rows.size());
     for (const std::string& row : rows) {
         if (stored.pages.empty() || !row_fits(file.page(stored.pages.back()), row.size())) {
@@ -115,7 +115,7 @@ std::string usage_map(const Table& table, const std::vector<std::uint32_t>& page
     put_u32(reinterpret_cast<std::uint8_t*>(&map[1]), first);
     const std::size_t bits = pages.back() - first + 1;
     if (5 + (bits + 7) / 8 > kMaxRowLength)
-        throw Error("table " + table.name + ": too large for its page usage map");
+        throw Error("table " + table.name + ": its rows take more pages than one usage map can list", table.line);
     map.resize(5 + (bits + 7) / 8, '\0');
     for (std::uint32_t page : pages)
         map[5 + (page - first) / 8] = static_cast<char>(map[5 + (page - first) / 8] | (1 << ((page - first) % 8)));
@@ -190,10 +190,11 @@ void write_database(const Database& database, const std::string& path)
         layouts.push_back(lay_out_table(*table));
 
     PageFile file;
-    file.add_page();
-    init_data_page(file.page(file.add_page()), 0);
+    file.add_page();  // the header, filled in last
+    const std::uint32_t map_page = file.add_page();
+    init_data_page(file.page(map_page), 0);
     for (std::size_t i = 0; i < tables.size(); ++i)
-        file.add_page();
+        file.add_page();  // the definitions, filled in once the rows are placed
 
     std::vector<TableStorage> storage(tables.size());
     std::vector<StoredTable> stored;

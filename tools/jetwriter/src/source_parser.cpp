@@ -14,15 +14,16 @@ namespace jetwriter {
 
 namespace {
 
+// UTF-8 like the sources it describes, whatever the narrow execution charset.
 const char kHelp[] =
-    "A source describes the tables of one database, one statement per line:\n"
+    u8"A source describes the tables of one database, one statement per line:\n"
     "\n"
     "  # a comment, to the end of the line\n"
-    "  password \"secret\"                 the database password (optional, at most 20 characters)\n"
-    "  created \"2024-04-01 09:00:00\"     the creation date (optional; default: the time of writing)\n"
-    "  table Name (Column Type, ...)      starts a table; the column list may run over several lines\n"
-    "  value, value, ...                  one row of the last table; a line that ends with a comma\n"
-    "                                     goes on on the next line\n"
+    "  password \"secret\"                the database password (optional, at most 20 characters)\n"
+    "  created \"2024-04-01 09:00:00\"    the creation date (optional; default: the time of writing)\n"
+    "  table Name (Column Type, ...)    starts a table; the column list may run over several lines\n"
+    "  value, value, ...                one row of the last table; a line that ends with a comma\n"
+    "                                   goes on on the next line\n"
     "\n"
     "Types: Long (32-bit integer), Integer (16-bit), Double, DateTime,\n"
     "       Text(n) (up to n characters, n from 1 to 255), Memo (long text), OLE (long binary).\n"

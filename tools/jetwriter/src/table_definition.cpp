@@ -31,7 +31,7 @@ std::string name_ucs2(const Table& table, const std::string& name)
 {
     std::string ucs2, problem;
     if (!to_ucs2(name, false, ucs2, problem))
-        throw Error("table " + table.name + ": name " + name + ": " + problem);
+        throw Error("table " + table.name + ": name " + name + ": " + problem, table.line);
     return ucs2;
 }
 
@@ -47,7 +47,8 @@ void build_table_definition(std::uint8_t* page, const Table& table, const TableL
         length += 2 + names.back().size();
     }
     if (length > kPageSize)
-        throw Error("table " + table.name + ": its definition takes more than one page (too many columns)");
+        throw Error("table " + table.name + ": its definition takes more than one page (too many columns)",
+                    table.line);
 
     std::memset(page, 0, kPageSize);
     page[0] = kPageTableDefinition;

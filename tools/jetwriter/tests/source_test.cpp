@@ -153,7 +153,7 @@ TEST(BuildFunction, FixtureWrittenAtBuildTime)
     EXPECT_EQ(run(std::string("mdb-ver ") + quoted(FIXTURE_PATH)).out, "JET4\n");
     EXPECT_EQ(jetwriter::read_password(FIXTURE_PATH), "from-cmake");
     EXPECT_EQ(mdb_cli::export_table(FIXTURE_PATH, "Items"),
-              (mdb_cli::Rows{{"1", u8"ネジ", "12.5", "010203FF"}, {"2", u8"ナット", "<NULL>", "<NULL>"}}));
+              (mdb_cli::Rows{{"1", u8"ネジ", "12.5", mdb_cli::hex("VELMORA\n")}, {"2", u8"ナット", "<NULL>", "<NULL>"}}));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #define JETWRITER_JETWRITER_H
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -95,7 +96,7 @@ struct Table {
 };
 
 struct Database {
-    std::vector<Table> tables;
+    std::deque<Table> tables;  // adding a table leaves references to the others valid
     std::string password;          // database password, at most 20 characters; empty for none
     std::optional<double> created; // creation date (OLE date); the time of writing when unset
 
