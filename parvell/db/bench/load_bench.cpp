@@ -13,38 +13,16 @@
 
 #include "Ado_dbss.h"
 #include "../tests/product_db.h"
+#include "../tests/product_lists.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-struct Lists {
-    Lnk_inf pip, prd, cgp, ppl, cds, rpd;
-};
-
-void free_lists(Lists& l)
-{
-    for (Lnk_inf* n = _nxt_lnk_(&l.pip, nullptr); n; n = _nxt_lnk_(&l.pip, n))
-        _del_all_(&((Pip_inf*)LNK_DAT(n))->plc);
-    for (Lnk_inf* n = _nxt_lnk_(&l.prd, nullptr); n; n = _nxt_lnk_(&l.prd, n)) {
-        Prd_inf* p = (Prd_inf*)LNK_DAT(n);
-        delete p->Photo;
-        delete p->Draft;
-        _del_all_(&p->pdt);
-    }
-    for (Lnk_inf* n = _nxt_lnk_(&l.cgp, nullptr); n; n = _nxt_lnk_(&l.cgp, n))
-        _del_all_(&((Cgp_inf*)LNK_DAT(n))->cdt);
-    for (Lnk_inf* n = _nxt_lnk_(&l.rpd, nullptr); n; n = _nxt_lnk_(&l.rpd, n))
-        delete ((Rpd_inf*)LNK_DAT(n))->Photo;
-    for (Lnk_inf* head : {&l.pip, &l.prd, &l.cgp, &l.ppl, &l.cds, &l.rpd})
-        _del_all_(head);
-}
-
 // One start: open, the six loaders (nine tables), the version. Milliseconds.
 double load_once(const std::string& path, bool report)
 {
-    Lists l;
-    _clr_mem_(&l, (int)sizeof l);
+    ProductLists l;
     char dvr[VER_LEN] = "???";
     auto start = Clock::now();
     cur_dbs = ado_opn_(path.c_str(), "Admin", "q7154mvk--tpa");
@@ -71,7 +49,7 @@ double load_once(const std::string& path, bool report)
                _cnt_lnk_(&l.rpd), dvr, std::filesystem::file_size(path) / 1e6);
     }
     cls_dbs_();
-    free_lists(l);
+    l.free_all();
     return ms;
 }
 

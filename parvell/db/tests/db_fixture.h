@@ -12,6 +12,7 @@
 
 #include "Ado_dbss.h"
 #include "product_db.h"
+#include "product_lists.h"
 
 class DbTest : public ::testing::Test {
 protected:
@@ -22,8 +23,6 @@ protected:
         dir_ = pattern;
         home_ = std::filesystem::current_path();
         std::filesystem::current_path(dir_);
-        for (Lnk_inf* head : heads())
-            _clr_mem_(head, (int)sizeof *head);
     }
 
     void TearDown() override
@@ -42,40 +41,8 @@ protected:
         ASSERT_EQ(opn_dbs_(), 1);
     }
 
-    // Frees the lists as the main window does when it closes.
-    void free_lists()
-    {
-        for (Lnk_inf* n = _nxt_lnk_(&pip, nullptr); n; n = _nxt_lnk_(&pip, n))
-            _del_all_(&((Pip_inf*)LNK_DAT(n))->plc);
-        _del_all_(&pip);
-        for (Lnk_inf* n = _nxt_lnk_(&prd, nullptr); n; n = _nxt_lnk_(&prd, n)) {
-            Prd_inf* p = (Prd_inf*)LNK_DAT(n);
-            delete p->Photo;
-            delete p->Draft;
-            _del_all_(&p->pdt);
-        }
-        _del_all_(&prd);
-        for (Lnk_inf* n = _nxt_lnk_(&cgp, nullptr); n; n = _nxt_lnk_(&cgp, n))
-            _del_all_(&((Cgp_inf*)LNK_DAT(n))->cdt);
-        _del_all_(&cgp);
-        _del_all_(&ppl);
-        _del_all_(&cds);
-        for (Lnk_inf* n = _nxt_lnk_(&rpd, nullptr); n; n = _nxt_lnk_(&rpd, n))
-            delete ((Rpd_inf*)LNK_DAT(n))->Photo;
-        _del_all_(&rpd);
-    }
-
-    std::vector<Lnk_inf*> heads() { return {&pip, &prd, &cgp, &ppl, &cds, &rpd}; }
-
-    // The payloads of a list, in order.
-    template <class Rec>
-    static std::vector<Rec*> rows(Lnk_inf* head)
-    {
-        std::vector<Rec*> out;
-        for (Lnk_inf* n = _nxt_lnk_(head, nullptr); n; n = _nxt_lnk_(head, n))
-            out.push_back((Rec*)LNK_DAT(n));
-        return out;
-    }
+    void free_lists() { lists_.free_all(); }
+    std::vector<Lnk_inf*> heads() { return lists_.heads(); }
 
     template <class Rec>
     static std::vector<int> ids(Lnk_inf* head)
@@ -87,7 +54,9 @@ protected:
     }
 
     ProductDb db;
-    Lnk_inf pip, prd, cgp, ppl, cds, rpd;
+    ProductLists lists_;
+    Lnk_inf &pip = lists_.pip, &prd = lists_.prd, &cgp = lists_.cgp, &ppl = lists_.ppl,
+            &cds = lists_.cds, &rpd = lists_.rpd;
     std::string dir_;
     std::filesystem::path home_;
 };

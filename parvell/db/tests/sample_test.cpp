@@ -13,6 +13,7 @@
 #include <platform/charset.h>
 
 #include "Ado_dbss.h"
+#include "product_lists.h"
 
 namespace {
 
@@ -67,15 +68,6 @@ private:
     const jetwriter::Table* table_ = nullptr;
 };
 
-template <class Rec>
-std::vector<Rec*> rows(Lnk_inf* head)
-{
-    std::vector<Rec*> out;
-    for (Lnk_inf* n = _nxt_lnk_(head, nullptr); n; n = _nxt_lnk_(head, n))
-        out.push_back((Rec*)LNK_DAT(n));
-    return out;
-}
-
 std::string stream_bytes(jet::TStream* s)
 {
     if (!s)
@@ -93,32 +85,20 @@ protected:
         source_ = jetwriter::read_source(SAMPLE_SOURCE, SAMPLE_DIR);
         home_ = std::filesystem::current_path();
         std::filesystem::current_path(SAMPLE_DIR);
-        for (Lnk_inf* head : {&pip, &prd, &cgp, &ppl, &cds, &rpd})
-            _clr_mem_(head, (int)sizeof *head);
     }
 
     void TearDown() override
     {
         cls_dbs_();
-        for (Prd_inf* p : rows<Prd_inf>(&prd)) {
-            delete p->Photo;
-            delete p->Draft;
-            _del_all_(&p->pdt);
-        }
-        for (Rpd_inf* r : rows<Rpd_inf>(&rpd))
-            delete r->Photo;
-        for (Pip_inf* p : rows<Pip_inf>(&pip))
-            _del_all_(&p->plc);
-        for (Cgp_inf* g : rows<Cgp_inf>(&cgp))
-            _del_all_(&g->cdt);
-        for (Lnk_inf* head : {&pip, &prd, &cgp, &ppl, &cds, &rpd})
-            _del_all_(head);
+        lists_.free_all();
         std::filesystem::current_path(home_);
     }
 
     jetwriter::Database source_;
     std::filesystem::path home_;
-    Lnk_inf pip, prd, cgp, ppl, cds, rpd;
+    ProductLists lists_;
+    Lnk_inf &pip = lists_.pip, &prd = lists_.prd, &cgp = lists_.cgp, &ppl = lists_.ppl,
+            &cds = lists_.cds, &rpd = lists_.rpd;
 };
 
 }  // namespace
