@@ -1,0 +1,26 @@
+// Errors raised by the data-access layer, as the class library raises them:
+// the caller decides where to catch.
+#ifndef JET_ERRORS_H
+#define JET_ERRORS_H
+
+#include <stdexcept>
+#include <string>
+
+namespace jet {
+
+// Any failure of the database itself: a file that cannot be opened, a wrong
+// password, a statement the layer does not run, a missing table or column.
+class EDatabaseError : public std::runtime_error {
+public:
+    explicit EDatabaseError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// A field value that its accessor cannot convert (text "abc" read as an integer).
+class EConvertError : public std::runtime_error {
+public:
+    explicit EConvertError(const std::string& message) : std::runtime_error(message) {}
+};
+
+}  // namespace jet
+
+#endif

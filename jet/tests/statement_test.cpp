@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "jet/errors.h"
+#include "statement.h"
+
+using jet::EDatabaseError;
+using jet::parse_statement;
+using jet::Statement;
+
+namespace {
+
+std::string error_of(const std::string& sql)
+{
+    try {
+        parse_statement(sql);
+    } catch (const EDatabaseError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+}  // namespace
+
+TEST(Statement, ReadsEveryFormTheProgramRuns)
+{
+    Statement plain = parse_statement("SELECT * FROM Mst_Place");
+    EXPECT_EQ(plain.table, "Mst_Place");
+    EXPECT_FALSE(plain.has_where);
+    EXPECT_FALSE(plain.has_order);
+
+    Statement where = parse_statement("SELECT * FROM Mst_ConditionDisplay WHERE Invalidate=0");
+    EXPECT_TRUE(where.has_where);
+    EXPECT_EQ(where.where_column, "Invalidate");
+    EXPECT_EQ(where.where_value, 0);
+
+    Statement both = parse_statement(
+        "SELECT * from Mst_RelatedProductDisplay WHERE Invalidate=0 ORDER BY "
+        "Mst_ConditionDisplayIDCnt DESC ");
+    EXPECT_EQ(both.table, "Mst_RelatedProductDisplay");
+    EXPECT_TRUE(both.has_where);
+    EXPECT_TRUE(both.has_order);
+    EXPECT_EQ(both.order_column, "Mst_ConditionDisplayIDCnt");
+    EXPECT_TRUE(both.descending);
+
+    Statement asc = parse_statement("SELECT * FROM Mst_Pipe ORDER BY ID ASC");
+    EXPECT_TRUE(asc.has_order);
+    EXPECT_FALSE(asc.descending);
+    EXPECT_FALSE(parse_statement("SELECT * FROM Mst_Pipe ORDER BY ID").descending);
+}
+
+TEST(Statement, TakesKeywordsInAnyCaseAndBlanksAnywhereBetweenWords)
+{
+    Statement st = parse_statement(
+        "  select\t*from\n[Mst Pipe]  where  Kind =\t-12 order\r\nby [Sort Key] desc ;  ");
+    EXPECT_EQ(st.table, "Mst Pipe");
+    EXPECT_EQ(st.where_column, "Kind");
+    EXPECT_EQ(st.where_value, -12);
+    EXPECT_EQ(st.order_column, "Sort Key");
+    EXPECT_TRUE(st.descending);
+    EXPECT_EQ(parse_statement("SELECT*FROM t WHERE a=+7").where_value, 7);
+    EXPECT_EQ(parse_statement("SELECT * FROM t WHERE a=-9223372036854775808").where_value,
+              INT64_MIN);
+}
+
+TEST(Statement, RefusesEveryOtherStatementAndNamesIt)
+{
+    for (const char* sql : {
+             "DELETE FROM Mst_Pipe", "UPDATE Mst_Pipe SET Name='x'", "SELECT ID FROM Mst_Pipe",
+             "SELECT * FROM", "SELECT * FROM Mst_Pipe WHERE Name='x'",
+             "SELECT * FROM Mst_Pipe WHERE ID=1.5", "SELECT * FROM Mst_Pipe WHERE ID=Other",
+             "SELECT * FROM Mst_Pipe WHERE ID>1", "SELECT * FROM Mst_Pipe ORDER ID",
+             "SELECT * FROM Mst_Pipe ORDER BY ID DESC extra", "SELECT * FROM [Mst_Pipe",
+             "SELECT * FROM Mst_Pipe, Mst_Place", "SELECT * FROM 1abc", "SELECT * FROM WHERE",
+             "SELECT * FROM t WHERE a=9223372036854775808", ""}) {
+        std::string message = error_of(sql);
+        EXPECT_NE(message, "") << sql;
+        EXPECT_NE(message.find(std::string("\"") + sql + "\""), std::string::npos) << message;
+    }
+}
+
+TEST(Statement, NamesCompareWithoutAsciiCaseButShiftJisExactly)
+{
+    EXPECT_TRUE(jet::same_name("Mst_Pipe", "MST_PIPE"));
+    EXPECT_FALSE(jet::same_name("Mst_Pipe", "Mst_Pipes"));
+    // The trail bytes 0x61 and 0x41 are not letters: "\x83\x61" and "\x83\x41" differ.
+    EXPECT_FALSE(jet::same_name("\x83\x61", "\x83\x41"));
+    EXPECT_TRUE(jet::same_name("a\x83\x61", "A\x83\x61"));
+}
