@@ -44,3 +44,4 @@ function(velmora_gtest name)
 endfunction()
 
 include(VersionResource)
+include(RunFolder)

@@ -203,6 +203,13 @@ int32_t lod_ppl_(Lnk_inf* lst);  // Ppl_inf
 int32_t lod_cds_(Lnk_inf* lst);  // Cds_inf with Invalidate 0
 int32_t lod_rpd_(Lnk_inf* lst);  // Rpd_inf, ascending ID
 
+// The related-product display rules (rdp_sql) that the selected display
+// rows slc (int32 IDs) satisfy, appended to acc as whole Rdp_inf rows: 1, or
+// 0 when a node or a token list could not be had.
+int32_t sel_rdp_(Lnk_inf* acc, Lnk_inf* slc);
+// A token's decimal value as atol reads it (blanks, sign, digits).
+int32_t cnv_int_(const char* token);
+
 enum { VER_LEN = 64 };  // the database version buffer of the main window
 // Copies the column Version of the table Version into dvr (siz bytes) when
 // the table holds exactly one row: 1; otherwise 0 and dvr stays as it was.

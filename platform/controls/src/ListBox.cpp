@@ -32,6 +32,7 @@ TListBox::TListBox(QWidget* parent) : QListWidget(parent)
     setUniformItemSizes(true);
     setMouseTracking(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideNone);  // a long item is cut at the edge, not shortened
     setItemDelegate(new FixedHeightDelegate(item_height_, this));
 }
 

@@ -23,8 +23,6 @@ public:
     bool Empty() const { return picture_.isNull(); }
 
     bool Stretch = false;
-    QByteArray Hint;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

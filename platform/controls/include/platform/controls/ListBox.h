@@ -34,8 +34,6 @@ public:
     // The item at a point of the client area, or -1 (only existing items count).
     int ItemAtPos(const QPoint& point) const;
 
-    QByteArray Hint;
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,0 +1,92 @@
+#include "Form_look.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QWidget>
+
+#include <platform/application.h>
+#include <platform/screen.h>
+
+QColor vcl_color(unsigned value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+void set_button_face(QWidget* form)
+{
+    QPalette palette = form->palette();
+    palette.setColor(QPalette::Window, QColor(240, 240, 240));
+    form->setPalette(palette);
+    form->setAutoFillBackground(true);
+}
+
+void show_hint_at_cursor()
+{
+    POINT at;
+    GetCursorPos(&at);
+    Application->ActivateHint(at);
+}
+
+// A blue arrow pointing down, on a transparent ground.
+const QImage& arrow_picture()
+{
+    static const QImage picture = [] {
+        QImage image(33, 33, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath path;
+        path.moveTo(11, 2);
+        path.lineTo(22, 2);
+        path.lineTo(22, 16);
+        path.lineTo(30, 16);
+        path.lineTo(16.5, 31);
+        path.lineTo(3, 16);
+        path.lineTo(11, 16);
+        path.closeSubpath();
+        painter.fillPath(path, vcl_color(11556864));
+        painter.setPen(QPen(QColor(0, 40, 100), 1));
+        painter.drawPath(path);
+        return image;
+    }();
+    return picture;
+}
+
+QImage printer_glyph()
+{
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1.2));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9, 3, 14, 10));          // paper in
+    painter.setBrush(QColor(160, 160, 160));
+    painter.drawRoundedRect(QRectF(3, 12, 26, 12), 2, 2);  // body
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(8, 20, 16, 10));         // paper out
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(QPointF(11, 24), QPointF(21, 24));
+    painter.drawLine(QPointF(11, 27), QPointF(19, 27));
+    painter.setBrush(QColor(0, 160, 0));
+    painter.drawEllipse(QPointF(25, 16), 1.5, 1.5);
+    return image;
+}
+
+QImage door_glyph()
+{
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1.2));
+    painter.setBrush(QColor(150, 100, 50));
+    painter.drawRect(QRectF(7, 3, 18, 27));          // frame
+    painter.setBrush(QColor(200, 150, 90));
+    QPolygonF leaf;                                  // the door, half open
+    leaf << QPointF(7, 3) << QPointF(17, 6) << QPointF(17, 30) << QPointF(7, 30);
+    painter.drawPolygon(leaf);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(QPointF(15, 18), 1.2, 1.2);
+    return image;
+}

@@ -1,0 +1,74 @@
+#include "Pictures.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "Form_look.h"
+
+namespace {
+const QColor maker_blue(0, 88, 176);
+
+// The emblem mark: a blue ring around a white wave, as the maker signs.
+void draw_mark(QPainter& painter, const QRectF& box)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(maker_blue);
+    painter.drawEllipse(box);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(box.adjusted(box.width() * 0.18, box.height() * 0.18, -box.width() * 0.18, -box.height() * 0.18));
+    QPainterPath wave;
+    double y = box.center().y();
+    wave.moveTo(box.left() + box.width() * 0.25, y);
+    wave.cubicTo(box.left() + box.width() * 0.4, y - box.height() * 0.25, box.left() + box.width() * 0.6,
+                 y + box.height() * 0.25, box.right() - box.width() * 0.25, y);
+    painter.setPen(QPen(maker_blue, box.height() * 0.1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(wave);
+}
+}  // namespace
+
+const QImage& emblem_picture()
+{
+    static const QImage picture = [] {
+        QImage image(165, 22, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        draw_mark(painter, QRectF(2, 1, 20, 20));
+        painter.setPen(maker_blue);
+        QFont font = make_font("ＭＳ ゴシック", -14, true);
+        painter.setFont(font);
+        painter.drawText(QRect(27, 0, 138, 22), Qt::AlignVCenter | Qt::AlignLeft, qt_from_sjis("ヴェルモラ株式会社"));
+        return image;
+    }();
+    return picture;
+}
+
+const QImage& coupling_picture()
+{
+    static const QImage picture = [] {
+        QImage image(101, 101, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        // Two flanges and the black rubber sphere between them.
+        painter.setPen(QPen(Qt::black, 1));
+        QLinearGradient steel(0, 20, 0, 80);
+        steel.setColorAt(0, QColor(220, 220, 225));
+        steel.setColorAt(0.5, QColor(150, 150, 160));
+        steel.setColorAt(1, QColor(90, 90, 100));
+        painter.setBrush(steel);
+        painter.drawRect(QRectF(12, 18, 10, 64));
+        painter.drawRect(QRectF(79, 18, 10, 64));
+        QLinearGradient rubber(0, 25, 0, 75);
+        rubber.setColorAt(0, QColor(90, 90, 90));
+        rubber.setColorAt(0.4, QColor(30, 30, 30));
+        rubber.setColorAt(1, QColor(10, 10, 10));
+        painter.setBrush(rubber);
+        painter.drawEllipse(QRectF(20, 26, 61, 48));
+        draw_mark(painter, QRectF(40, 40, 20, 20));
+        return image;
+    }();
+    return picture;
+}
