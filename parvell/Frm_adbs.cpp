@@ -1,3 +1,4 @@
+#include <platform/application.h>
 #include <platform/shell.h>
 
 #include "Frm_adbs.h"
@@ -59,8 +60,8 @@ TFrm_Adb::TFrm_Adb(QWidget* owner) : QDialog(owner)
     setTabOrder(Rdo_95, Btn_Ins);
     setTabOrder(Btn_Ins, Btn_Ccl);
 
-    connect(Btn_Ins, &QPushButton::clicked, this, [this] { Btn_InsClick(Btn_Ins); });
-    connect(Btn_Ccl, &QPushButton::clicked, this, [this] { Btn_CclClick(Btn_Ccl); });
+    on_click(Btn_Ins, [this] { Btn_InsClick(Btn_Ins); });
+    on_click(Btn_Ccl, [this] { Btn_CclClick(Btn_Ccl); });
 }
 
 void TFrm_Adb::showEvent(QShowEvent* event)

@@ -2,6 +2,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <platform/application.h>
+
 #include "Form_look.h"
 #include "Frm_mans.h"
 
@@ -201,7 +203,7 @@ void TFrm_Man::build_form()
         image->OnMouseMove = [this](QObject* s, Qt::KeyboardModifiers k, int x, int y) { Img_Rp1MouseMove(s, k, x, y); };
     }
     for (TBitBtn* button : {Btn_St11, Btn_St12, Btn_St21, Btn_St22})
-        connect(button, &QPushButton::clicked, this, [this, button] { Btn_St11Click(button); });
+        on_click(button, [this, button] { Btn_St11Click(button); });
     Btn_Prt->setEnabled(false);  // printing the sheet comes with the print road
-    connect(Btn_Cls, &QPushButton::clicked, this, [this] { Btn_ClsClick(Btn_Cls); });
+    on_click(Btn_Cls, [this] { Btn_ClsClick(Btn_Cls); });
 }

@@ -41,9 +41,9 @@ TFrm_Slc::TFrm_Slc(QWidget* owner) : QDialog(owner)
     setTabOrder(Btn_Hp, Btn_Ins);
     setTabOrder(Btn_Ins, Btn_Ccl);
 
-    connect(Btn_Hp, &QPushButton::clicked, this, [this] { Btn_HpClick(Btn_Hp); });
-    connect(Btn_Ins, &QPushButton::clicked, this, [this] { Btn_InsClick(Btn_Ins); });
-    connect(Btn_Ccl, &QPushButton::clicked, this, [this] { Btn_CclClick(Btn_Ccl); });
+    on_click(Btn_Hp, [this] { Btn_HpClick(Btn_Hp); });
+    on_click(Btn_Ins, [this] { Btn_InsClick(Btn_Ins); });
+    on_click(Btn_Ccl, [this] { Btn_CclClick(Btn_Ccl); });
 }
 
 void TFrm_Slc::showEvent(QShowEvent* event)

@@ -1,5 +1,7 @@
 #include "Frm_vers.h"
 
+#include <platform/application.h>
+
 #include "Form_look.h"
 #include "Frm_mans.h"
 #include "Pictures.h"
@@ -45,7 +47,7 @@ TFrm_Ver::TFrm_Ver(QWidget* owner) : QDialog(owner)
     Label2 = label(this, "固く禁じます。", 4, 124);
     Btn_Ok->setFocus();
 
-    connect(Btn_Ok, &QPushButton::clicked, this, [this] { Btn_OkClick(Btn_Ok); });
+    on_click(Btn_Ok, [this] { Btn_OkClick(Btn_Ok); });
 }
 
 void TFrm_Ver::showEvent(QShowEvent* event)

@@ -89,16 +89,47 @@ void TApplication::ShowException(const char* message)
     }
 }
 
+namespace {
+
+// The exception being handled, in the exception box.
+void show_current_exception(TApplication& app)
+{
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        app.ShowException(error);
+    } catch (...) {
+        app.ShowException("");
+    }
+}
+
+}  // namespace
+
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        ShowException(error);
     } catch (...) {
-        ShowException("");
+        show_current_exception(*this);
     }
     return false;
+}
+
+void run_handler(const std::function<void()>& handler)
+{
+    if (!Application)
+        return handler();
+    try {
+        handler();
+    } catch (...) {
+        show_current_exception(*Application);
+    }
+}
+
+void on_click(QAbstractButton* button, std::function<void()> handler)
+{
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [handler = std::move(handler)] { run_handler(handler); });
 }
 
 void TApplication::ActivateHint(POINT at)

@@ -4,7 +4,9 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPushButton>
 #include <QShowEvent>
+#include <QTest>
 #include <QTimer>
 #include <QToolTip>
 
@@ -63,6 +65,32 @@ TEST_F(ApplicationTest, ExceptionFromAHandlerShowsTheBoxAndTheProgramGoesOn)
     ASSERT_EQ(boxes.boxes().size(), 2u);
     EXPECT_EQ(boxes.boxes()[1].text, "");
     EXPECT_EQ(handler.started, 2);
+}
+
+// A click's handler that fails: the box shows at the button, so nothing of
+// the failure passes through the toolkit's event delivery, and the program
+// goes on. Without an application the exception reaches the caller.
+TEST_F(ApplicationTest, ExceptionFromAControlsHandlerStopsAtTheControl)
+{
+    EXPECT_THROW(run_handler([] { throw std::runtime_error("no application"); }), std::runtime_error);
+    TApplication app(argc_, argv_);
+    MessageBoxRecorder boxes;
+    QWidget form;
+    QPushButton* button = new QPushButton("OK", &form);
+    int clicks = 0;
+    on_click(button, [&] {
+        ++clicks;
+        throw std::runtime_error("List index out of bounds (-1)");
+    });
+    form.show();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
+    ASSERT_EQ(boxes.boxes().size(), 2u);
+    EXPECT_EQ(boxes.boxes()[1].text, "List index out of bounds (-1)");
+    bool ran_on = false;
+    run_handler([&] { ran_on = true; });
+    EXPECT_TRUE(ran_on);
 }
 
 class Form : public QWidget {

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <platform/application.h>
 
 TImage::TImage(QWidget* parent) : QWidget(parent)
 {
@@ -29,13 +30,13 @@ void TImage::paintEvent(QPaintEvent*)
 void TImage::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
-        OnClick(this);
+        run_handler([this] { OnClick(this); });
 }
 
 void TImage::mouseMoveEvent(QMouseEvent* event)
 {
     if (OnMouseMove) {
         QPoint p = event->position().toPoint();
-        OnMouseMove(this, event->modifiers(), p.x(), p.y());
+        run_handler([&] { OnMouseMove(this, event->modifiers(), p.x(), p.y()); });
     }
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include <platform/qt_text.h>
+#include <platform/application.h>
 
 namespace {
 const int object_role = Qt::UserRole;
@@ -87,7 +88,7 @@ void TListBox::mousePressEvent(QMouseEvent* event)
 {
     QListWidget::mousePressEvent(event);
     if (event->button() == Qt::LeftButton && ItemAtPos(event->position().toPoint()) >= 0 && OnClick)
-        OnClick(this);
+        run_handler([this] { OnClick(this); });
 }
 
 void TListBox::keyPressEvent(QKeyEvent* event)
@@ -95,7 +96,7 @@ void TListBox::keyPressEvent(QKeyEvent* event)
     int before = currentRow();
     QListWidget::keyPressEvent(event);
     if (currentRow() != before && currentRow() >= 0 && OnClick)
-        OnClick(this);
+        run_handler([this] { OnClick(this); });
 }
 
 void TListBox::mouseMoveEvent(QMouseEvent* event)
@@ -103,6 +104,6 @@ void TListBox::mouseMoveEvent(QMouseEvent* event)
     QListWidget::mouseMoveEvent(event);
     if (OnMouseMove) {
         QPoint p = event->position().toPoint();
-        OnMouseMove(this, event->modifiers(), p.x(), p.y());
+        run_handler([&] { OnMouseMove(this, event->modifiers(), p.x(), p.y()); });
     }
 }

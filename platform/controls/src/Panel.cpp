@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <platform/application.h>
 
 TPanel::TPanel(QWidget* parent, Bevel outer) : QWidget(parent), bevel_(outer)
 {
@@ -36,6 +37,6 @@ void TPanel::mouseMoveEvent(QMouseEvent* event)
 {
     if (OnMouseMove) {
         QPoint p = event->position().toPoint();
-        OnMouseMove(this, event->modifiers(), p.x(), p.y());
+        run_handler([&] { OnMouseMove(this, event->modifiers(), p.x(), p.y()); });
     }
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include <platform/qt_text.h>
+#include <platform/application.h>
 
 namespace {
 const int frame = 1;           // the border drawn around the cells
@@ -219,10 +220,10 @@ void TStringGrid::mousePressEvent(QMouseEvent* event)
         col = col_;
     if (row == row_ && col == col_) {
         if (OnClick)
-            OnClick(this);
+            run_handler([this] { OnClick(this); });
         return;
     }
-    move_current(col, row);
+    run_handler([&] { move_current(col, row); });
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event)
@@ -236,5 +237,5 @@ void TStringGrid::keyPressEvent(QKeyEvent* event)
     default: return QWidget::keyPressEvent(event);
     }
     if (row >= 0 && row < row_count_)
-        move_current(col_, row);
+        run_handler([&] { move_current(col_, row); });
 }

@@ -8,9 +8,11 @@
 #define PLATFORM_APPLICATION_H
 
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
@@ -74,5 +76,16 @@ private:
 };
 
 extern TApplication* Application;
+
+// Runs the handler that a control calls for a user's action, as the class
+// library's message dispatch does: an exception escaping it is shown in the
+// exception box here and the rest of the handler is skipped. Caught this
+// early it never unwinds through the toolkit's own frames, which are not
+// built to pass exceptions (what they hold would leak). Without an
+// application object the exception passes on.
+void run_handler(const std::function<void()>& handler);
+
+// A button's click runs handler through run_handler.
+void on_click(QAbstractButton* button, std::function<void()> handler);
 
 #endif
