@@ -12,6 +12,9 @@ class MainWindow : public ParvellApp {};
 
 TEST_F(MainWindow, StartsOnTheSampleDatabaseWithTheFirstResult)
 {
+    // A relative path names a file of the folder the test was started in.
+    const char* png = getenv("PARVELL_SCREENSHOT");
+    QString screenshot = png ? QDir::current().absoluteFilePath(QString::fromLocal8Bit(png)) : QString();
     start(sample_folder());
     EXPECT_TRUE(boxes_->boxes().empty()) << (box_texts().empty() ? "" : box_texts()[0]);
     EXPECT_TRUE(Frm_Man->isVisible());
@@ -24,9 +27,10 @@ TEST_F(MainWindow, StartsOnTheSampleDatabaseWithTheFirstResult)
     EXPECT_FALSE(grids().empty());
     EXPECT_TRUE(Frm_Man->Edt_Ans->text().startsWith(qt_from_sjis(" 約")));
     EXPECT_FALSE(Frm_Man->Img_Pto->Empty());
-    const char* png = getenv("PARVELL_SCREENSHOT");
-    if (png)
-        Frm_Man->grab().save(QString::fromLocal8Bit(png));
+    EXPECT_NE(rps_tbl[0].rpd, nullptr);  // the related products show with the first result
+    if (!screenshot.isEmpty()) {
+        EXPECT_TRUE(Frm_Man->grab().save(screenshot, "PNG")) << screenshot.toStdString();
+    }
 }
 
 }  // namespace
