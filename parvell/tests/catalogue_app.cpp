@@ -7,10 +7,9 @@
 #include <thread>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QTest>
 #include <QTimer>
-
-#include <jpeglib.h>
 
 #include <platform/qt_text.h>
 
@@ -50,6 +49,11 @@ CatalogueApp::CatalogueApp()
 CatalogueApp::~CatalogueApp()
 {
     unsetenv("VELMORA_OPENER");
+}
+
+void CatalogueApp::TearDown()
+{
+    EXPECT_EQ(box_texts(), std::vector<std::string>());
 }
 
 void CatalogueApp::rule(int count, const char* ids, int related, int invalidate)
@@ -145,32 +149,11 @@ bool CatalogueApp::while_modal(QDialog* dialog, const std::function<void()>& ope
 
 jetwriter::Bytes jpeg_picture(int red, int green, int blue)
 {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr errors;
-    cinfo.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = 16;
-    cinfo.image_height = 16;
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    JSAMPLE row[16 * 3];
-    for (int x = 0; x < 16; ++x) {
-        row[x * 3] = (JSAMPLE)red;
-        row[x * 3 + 1] = (JSAMPLE)green;
-        row[x * 3 + 2] = (JSAMPLE)blue;
-    }
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW r = row;
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    jetwriter::Bytes bytes(buffer, buffer + size);
-    free(buffer);
-    return bytes;
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(QColor(red, green, blue));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(picture.save(&buffer, "JPG"));
+    return jetwriter::Bytes(bytes.begin(), bytes.end());
 }

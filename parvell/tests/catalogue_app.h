@@ -32,6 +32,8 @@ class CatalogueApp : private CatalogueFolder, public ParvellApp {
 protected:
     CatalogueApp();
     ~CatalogueApp() override;
+    // No test of the catalogue leaves a message box unaccounted for.
+    void TearDown() override;
 
     // A display rule of Mst_RelatedProductDisplay; IDs count up from 1.
     void rule(int count, const char* ids, int related, int invalidate = 0);

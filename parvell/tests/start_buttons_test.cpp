@@ -15,10 +15,6 @@ using Lines = std::vector<std::string>;
 
 class StartButtons : public CatalogueApp {
 protected:
-    void TearDown() override
-    {
-        EXPECT_EQ(box_texts(), std::vector<std::string>());
-    }
     // Clicks the button; true when the reader dialog came up modally (it is
     // closed again at once).
     static bool press(QAbstractButton* button)
