@@ -86,8 +86,19 @@ int TListBox::ItemAtPos(const QPoint& point) const
 void TListBox::mousePressEvent(QMouseEvent* event)
 {
     QListWidget::mousePressEvent(event);
+    clicked_row_ = currentRow();
     if (event->button() == Qt::LeftButton && ItemAtPos(event->position().toPoint()) >= 0 && OnClick)
         OnClick(this);
+}
+
+// Dragging with the button held moves the selection; the item let go is
+// reported as well, so that the program follows the selection it shows.
+void TListBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && currentRow() != clicked_row_ && currentRow() >= 0 && OnClick)
+        OnClick(this);
+    clicked_row_ = currentRow();
 }
 
 void TListBox::keyPressEvent(QKeyEvent* event)

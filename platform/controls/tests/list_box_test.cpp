@@ -50,6 +50,19 @@ TEST_F(ListBoxTest, MouseAndKeyboardSelectionsAreClicks)
     EXPECT_EQ(list.Text(2), QByteArray("ゴム"));
 }
 
+TEST_F(ListBoxTest, ADragWithTheButtonHeldReportsTheItemLetGo)
+{
+    QPoint first = list.visualItemRect(list.item(0)).center();
+    QPoint third = list.visualItemRect(list.item(2)).center();
+    QTest::mousePress(list.viewport(), Qt::LeftButton, {}, first);
+    QTest::mouseMove(list.viewport(), third);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, third);
+    EXPECT_EQ(list.ItemIndex(), 2);
+    EXPECT_EQ(clicks, (std::vector<int>{0, 2}));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, third);  // no drag: one click
+    EXPECT_EQ(clicks, (std::vector<int>{0, 2, 2}));
+}
+
 TEST_F(ListBoxTest, OnlyExistingItemsAreFoundAtAPoint)
 {
     QRect first = list.visualItemRect(list.item(0));

@@ -36,11 +36,13 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     int item_height_ = 13;
+    int clicked_row_ = -1;  // the item the last press reported
 };
 
 #endif
