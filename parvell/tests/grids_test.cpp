@@ -83,8 +83,8 @@ TEST_F(Grids, OneGridPerShownGroupStackedWithoutGapsAndPreselected)
     add_condition(db, 21, 2, "c21", 0.5);
     show(21, 2);
     group(3, "g-neg");
-    shown(31, 3, "c31", 0.0);
-    shown(32, 3, "c32", -1.0);
+    shown(31, 3, "c31", -1.0);
+    shown(32, 3, "c32", 0.0);
     group(4, "g-twice");
     shown(41, 4, "c41", 0.5);
     shown(42, 4, "c42", 0.9);
@@ -117,7 +117,7 @@ TEST_F(Grids, OneGridPerShownGroupStackedWithoutGapsAndPreselected)
         }
     }
     EXPECT_EQ(all[2]->Cell(0, 2), "g-twice");
-    EXPECT_EQ(result(), " 0年");  // 10 x 1.2 x 0.0 x 0.9
+    EXPECT_EQ(result(), " -10年");  // 10 x 1.2 x -1.0 x 0.9: the preselected rows
 }
 
 TEST_F(Grids, TheLifeIsTheBaseLifeTimesTheSelectedFactors)

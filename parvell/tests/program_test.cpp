@@ -1,5 +1,6 @@
 // The real program, started as child processes in a private session: one
-// Parvell at a time, and the lock goes with its process however it ends.
+// Parvell at a time, the lock going with its process however it ends, and
+// the end of a start without a database.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -23,23 +24,19 @@ long long now_ms()
     return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
 }
 
-class SingleInstance : public ::testing::Test {
+class ParvellProgram : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        add_minimal_rows(db_);
-        db_.write(folder_.file("Parvell.mdb"));
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        setenv("VELMORA_MESSAGE_BOX_LOG", folder_.file("boxes.log").c_str(), 1);
+        setenv("VELMORA_MESSAGE_BOX_LOG", box_log().c_str(), 1);
         char cwd[4096];
         ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
         home_ = cwd;
     }
-    void TearDown() override
-    {
-        unsetenv("VELMORA_MESSAGE_BOX_LOG");
-        EXPECT_TRUE(read_message_box_log(folder_.file("boxes.log")).empty());
-    }
+    void TearDown() override { unsetenv("VELMORA_MESSAGE_BOX_LOG"); }
+
+    std::string box_log() const { return folder_.file("boxes.log"); }
 
     // Starts Parvell with the database's folder as the current one.
     std::unique_ptr<ChildProcess> start_parvell()
@@ -70,8 +67,10 @@ protected:
     std::string home_;
 };
 
-TEST_F(SingleInstance, ASecondParvellEndsAtOnceUntilTheFirstIsGone)
+TEST_F(ParvellProgram, ASecondParvellEndsAtOnceUntilTheFirstIsGone)
 {
+    add_minimal_rows(db_);
+    db_.write(folder_.file("Parvell.mdb"));
     std::unique_ptr<ChildProcess> first = start_parvell();
     ASSERT_TRUE(main_window_appears(*first));
 
@@ -92,6 +91,21 @@ TEST_F(SingleInstance, ASecondParvellEndsAtOnceUntilTheFirstIsGone)
     EXPECT_EQ(third->wait(300), -1) << "it runs";
     third->kill(SIGKILL);
     third->wait();
+    EXPECT_TRUE(read_message_box_log(box_log()).empty());
+}
+
+// The start sequence closes the window at once; the message loop ends and
+// the program with it.
+TEST_F(ParvellProgram, WithoutADatabaseItShowsTheBoxAndEnds)
+{
+    std::unique_ptr<ChildProcess> parvell = start_parvell();
+    EXPECT_EQ(parvell->wait(20000), 0);
+    std::vector<ShownMessageBox> boxes = read_message_box_log(box_log());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "データベースに接続できません。");
+    EXPECT_EQ(boxes[0].caption, "DB接続エラー");
+    EXPECT_EQ(boxes[0].type, (UINT)(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(FindWindowA(nullptr, TFrm_Man::caption), nullptr);
 }
 
 }  // namespace
