@@ -16,11 +16,8 @@
 #include <platform/msgbox.h>
 #include <platform/qt_text.h>
 
-#include "Frm_adbs.h"
 #include "Frm_mans.h"
-#include "Frm_slcs.h"
-#include "Frm_vers.h"
-#include "Frm_waits.h"
+#include "Parvell_forms.h"
 
 namespace {
 
@@ -56,11 +53,7 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     MessageBoxRecorder boxes;
     Application->Title = "ゴム製品耐用年数計算システム";
-    Application->CreateForm(Frm_Man);
-    Application->CreateForm(Frm_Wait);
-    Application->CreateForm(Frm_Ver);
-    Application->CreateForm(Frm_Adb);
-    Application->CreateForm(Frm_Slc);
+    create_forms();
     Frm_Man->show();
     double shown = seconds_now();
     if (!boxes.boxes().empty() || Frm_Man->Edt_Ans->text().isEmpty()) {
