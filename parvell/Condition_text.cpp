@@ -5,6 +5,26 @@
 
 #include <platform/charset.h>
 
+namespace {
+
+// A width or precision larger than this cannot show in a cell; formatting it
+// would keep the program busy for seconds and take huge buffers.
+const int max_field = 999;
+
+// Skips a decimal number; false when it is larger than max_field.
+bool skip_field(const char*& p)
+{
+    int value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        value = value * 10 + (*p - '0');
+        if (value > max_field)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool is_value_format(const char* text)
 {
     int conversions = 0;
@@ -16,12 +36,12 @@ bool is_value_format(const char* text)
             continue;
         while (*p && strchr("-+ #0", *p))
             ++p;
-        while (*p >= '0' && *p <= '9')
-            ++p;
+        if (!skip_field(p))
+            return false;
         if (*p == '.') {
             ++p;
-            while (*p >= '0' && *p <= '9')
-                ++p;
+            if (!skip_field(p))
+                return false;
         }
         if (!*p || !strchr("eEfFgGaA", *p))
             return false;
@@ -33,7 +53,7 @@ bool is_value_format(const char* text)
 void fmt_cdt_(char* out, int size, const Cdt_inf* cdt, const Pdt_inf* pdt)
 {
     double value;
-    switch (cdt->DisplayValueType) {
+    switch (pdt ? cdt->DisplayValueType : 0) {
     case 1: value = cdt->DisplayValue * (pdt->MX >= pdt->PX ? pdt->PX : pdt->MX); break;
     case 2: value = cdt->DisplayValue * pdt->Y; break;
     case 3: value = cdt->DisplayValue * pdt->Press; break;

@@ -132,6 +132,9 @@ void TFrm_Man::FormClose(QObject*)
     del_grd_(&grd_lst);
     delete jpg_img;
     jpg_img = nullptr;
+    // The list items and related-product slots still point at the freed rows:
+    // input that arrives while the window goes must not reach their handlers.
+    setEnabled(false);
 }
 
 // The teardown runs at once, so that a caller in the middle of the start

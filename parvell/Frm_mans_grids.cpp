@@ -169,7 +169,10 @@ void TFrm_Man::Grd_CdtClick(TStringGrid* sender)
 void TFrm_Man::Grd_CdtDrawCell(TStringGrid* sender, int col, int row, const QRect& rect, int)
 {
     Cdt_inf* cdt = condition_of(sender, row);
-    Pdt_inf* pdt = (Pdt_inf*)Lbx_Pdt->Object(Lbx_Pdt->ItemIndex());
+    // A product without sizes leaves none selected; every paint raising the
+    // list's error would bring the error box back at each repaint.
+    int size = Lbx_Pdt->ItemIndex();
+    Pdt_inf* pdt = size < 0 ? nullptr : (Pdt_inf*)Lbx_Pdt->Object(size);
     QPainter* canvas = sender->Canvas();
     canvas->setPen(Qt::black);
     // Right and bottom edges are exclusive, as the grid's cell rectangles are.

@@ -5,11 +5,8 @@
 #include <platform/lasterror.h>
 #include <platform/mutex.h>
 
-#include "Frm_adbs.h"
 #include "Frm_mans.h"
-#include "Frm_slcs.h"
-#include "Frm_vers.h"
-#include "Frm_waits.h"
+#include "Parvell_forms.h"
 
 int main(int argc, char** argv)
 {
@@ -20,11 +17,7 @@ int main(int argc, char** argv)
     try {
         Application->Initialize();
         Application->Title = "ゴム製品耐用年数計算システム";
-        Application->CreateForm(Frm_Man);
-        Application->CreateForm(Frm_Wait);
-        Application->CreateForm(Frm_Ver);
-        Application->CreateForm(Frm_Adb);
-        Application->CreateForm(Frm_Slc);
+        create_forms();
         Application->Run();
     } catch (const std::exception& error) {
         Application->ShowException(error);

@@ -9,10 +9,10 @@ bash scripts/install-deps.sh
 bash scripts/build.sh build
 
 run_dir="$root/build/run"
-if [ ! -x "$run_dir/Parvell" ]; then
-  echo "Built: $(cd build && ls -1 */lib*.so 2>/dev/null | xargs -n1 basename | tr '\n' ' ')"
-  echo "Parvell is not built yet: the program, its database and its run folder come with later work."
-  exit 0
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "Parvell is built in $run_dir, but there is no display to show it on." >&2
+  echo "Run this command from a desktop session (or set DISPLAY)." >&2
+  exit 1
 fi
 cd "$run_dir"
 exec ./Parvell "$@"

@@ -11,6 +11,8 @@
 #include "Frm_slcs.h"
 #include "Frm_vers.h"
 #include "Frm_waits.h"
+#include "Parvell_forms.h"
+
 
 std::string sample_folder()
 {
@@ -26,11 +28,7 @@ void ParvellApp::start(const std::string& folder)
     boxes_ = std::make_unique<MessageBoxRecorder>();
     Application->Initialize();
     Application->Title = "ゴム製品耐用年数計算システム";
-    Application->CreateForm(Frm_Man);
-    Application->CreateForm(Frm_Wait);
-    Application->CreateForm(Frm_Ver);
-    Application->CreateForm(Frm_Adb);
-    Application->CreateForm(Frm_Slc);
+    create_forms();
     Frm_Man->show();
     pump();
 }

@@ -84,11 +84,39 @@ int TListBox::ItemAtPos(const QPoint& point) const
     return it ? row(it) : -1;
 }
 
+// As in the desktop's list box, the current item stays selected: neither
+// Ctrl+click nor Ctrl+Space takes the selection away.
+QItemSelectionModel::SelectionFlags TListBox::selectionCommand(const QModelIndex& index,
+                                                               const QEvent* event) const
+{
+    QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+    if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::NoUpdate;
+    return flags;
+}
+
+// Only the left button selects: another button would move the current item
+// without a click being reported.
 void TListBox::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
     QListWidget::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton && ItemAtPos(event->position().toPoint()) >= 0 && OnClick)
+    clicked_row_ = currentRow();
+    if (ItemAtPos(event->position().toPoint()) >= 0 && OnClick)
         run_handler([this] { OnClick(this); });
+}
+
+// Dragging with the button held moves the selection; the item let go is
+// reported as well, so that the program follows the selection it shows.
+void TListBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && currentRow() != clicked_row_ && currentRow() >= 0 && OnClick)
+        run_handler([this] { OnClick(this); });
+    clicked_row_ = currentRow();
 }
 
 void TListBox::keyPressEvent(QKeyEvent* event)

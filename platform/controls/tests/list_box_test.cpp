@@ -50,6 +50,41 @@ TEST_F(ListBoxTest, MouseAndKeyboardSelectionsAreClicks)
     EXPECT_EQ(list.Text(2), QByteArray("ゴム"));
 }
 
+TEST_F(ListBoxTest, ADragWithTheButtonHeldReportsTheItemLetGo)
+{
+    QPoint first = list.visualItemRect(list.item(0)).center();
+    QPoint third = list.visualItemRect(list.item(2)).center();
+    QTest::mousePress(list.viewport(), Qt::LeftButton, {}, first);
+    QTest::mouseMove(list.viewport(), third);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, third);
+    EXPECT_EQ(list.ItemIndex(), 2);
+    EXPECT_EQ(clicks, (std::vector<int>{0, 2}));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, third);  // no drag: one click
+    EXPECT_EQ(clicks, (std::vector<int>{0, 2, 2}));
+}
+
+TEST_F(ListBoxTest, OnlyTheLeftButtonSelects)
+{
+    list.setItemIndex(0);
+    QTest::mouseClick(list.viewport(), Qt::RightButton, {}, list.visualItemRect(list.item(2)).center());
+    QTest::mouseClick(list.viewport(), Qt::MiddleButton, {}, list.visualItemRect(list.item(1)).center());
+    EXPECT_EQ(list.ItemIndex(), 0);
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(ListBoxTest, TheCurrentItemStaysSelected)
+{
+    list.setItemIndex(1);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list.visualItemRect(list.item(1)).center());
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(list.ItemIndex(), 1);
+    ASSERT_EQ(list.selectedItems().size(), 1);
+    EXPECT_EQ(list.selectedItems()[0], list.item(1));
+    EXPECT_EQ(clicks, (std::vector<int>{1}));
+}
+
 TEST_F(ListBoxTest, OnlyExistingItemsAreFoundAtAPoint)
 {
     QRect first = list.visualItemRect(list.item(0));

@@ -35,12 +35,16 @@ public:
     int ItemAtPos(const QPoint& point) const;
 
 protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     int item_height_ = 13;
+    int clicked_row_ = -1;  // the item the last press reported
 };
 
 #endif

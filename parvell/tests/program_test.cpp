@@ -1,0 +1,111 @@
+// The real program, started as child processes in a private session: one
+// Parvell at a time, the lock going with its process however it ends, and
+// the end of a start without a database.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <stdlib.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <platform/findwindow.h>
+#include <platform/msgbox.h>
+#include <platform/testing/child_process.h>
+
+#include "Frm_mans.h"
+#include "parvell_on_db.h"
+
+namespace {
+
+long long now_ms()
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
+}
+
+class ParvellProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("VELMORA_MESSAGE_BOX_LOG", box_log().c_str(), 1);
+        char cwd[4096];
+        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+        home_ = cwd;
+    }
+    void TearDown() override { unsetenv("VELMORA_MESSAGE_BOX_LOG"); }
+
+    std::string box_log() const { return folder_.file("boxes.log"); }
+
+    // Starts Parvell with the database's folder as the current one.
+    std::unique_ptr<ChildProcess> start_parvell()
+    {
+        EXPECT_EQ(chdir(folder_.path().c_str()), 0);
+        auto child = std::make_unique<ChildProcess>(std::vector<std::string>{PARVELL_EXE});
+        EXPECT_EQ(chdir(home_.c_str()), 0);
+        return child;
+    }
+
+    // Whether the main window of a Parvell of this session shows up in time.
+    static bool main_window_appears(ChildProcess& child)
+    {
+        long long deadline = now_ms() + 20000;
+        while (now_ms() < deadline) {
+            if (FindWindowA(nullptr, TFrm_Man::caption))
+                return true;
+            if (child.wait(0) != -1)
+                return false;  // it ended
+            usleep(10000);
+        }
+        return false;
+    }
+
+    PrivateSession session_;
+    TempFolder folder_;
+    ProductDb db_;
+    std::string home_;
+};
+
+TEST_F(ParvellProgram, ASecondParvellEndsAtOnceUntilTheFirstIsGone)
+{
+    add_minimal_rows(db_);
+    db_.write(folder_.file("Parvell.mdb"));
+    std::unique_ptr<ChildProcess> first = start_parvell();
+    ASSERT_TRUE(main_window_appears(*first));
+
+    EXPECT_EQ(chdir(folder_.path().c_str()), 0);
+    long long started = now_ms();
+    int second = run_program({PARVELL_EXE}, 10000);
+    long long took = now_ms() - started;
+    EXPECT_EQ(chdir(home_.c_str()), 0);
+    EXPECT_EQ(second, 1);
+    EXPECT_LT(took, 5000);
+    EXPECT_EQ(first->wait(0), -1) << "the first one is still running";
+
+    // Killed without a chance to clean up, it still leaves the name free.
+    first->kill(SIGKILL);
+    EXPECT_EQ(first->wait(), 128 + SIGKILL);
+    std::unique_ptr<ChildProcess> third = start_parvell();
+    EXPECT_TRUE(main_window_appears(*third));
+    EXPECT_EQ(third->wait(300), -1) << "it runs";
+    third->kill(SIGKILL);
+    third->wait();
+    EXPECT_TRUE(read_message_box_log(box_log()).empty());
+}
+
+// The start sequence closes the window at once; the message loop ends and
+// the program with it.
+TEST_F(ParvellProgram, WithoutADatabaseItShowsTheBoxAndEnds)
+{
+    std::unique_ptr<ChildProcess> parvell = start_parvell();
+    EXPECT_EQ(parvell->wait(20000), 0);
+    std::vector<ShownMessageBox> boxes = read_message_box_log(box_log());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "データベースに接続できません。");
+    EXPECT_EQ(boxes[0].caption, "DB接続エラー");
+    EXPECT_EQ(boxes[0].type, (UINT)(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(FindWindowA(nullptr, TFrm_Man::caption), nullptr);
+}
+
+}  // namespace
