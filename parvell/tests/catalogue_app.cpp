@@ -30,12 +30,9 @@ CatalogueApp::CatalogueApp()
     const int conditions[4] = {11, 12, 21, 22};
     for (int i = 0; i < 4; ++i) {
         int id = conditions[i];
-        db.add("Mst_Condition", {{"ID", id}, {"Mst_ConditionGroupID", id / 10}, {"Detail", "c"},
-                                 {"Factor", factors[i]}, {"DisplayValue", 0.0}, {"DisplayValueType", 0}});
+        add_condition(db, id, id / 10, "c", factors[i]);
         for (int place = 1; place <= 2; ++place)
-            db.add("Mst_ConditionDisplay", {{"ID", (id / 10) * 100 + (place - 1) * 10 + id % 10},
-                                            {"Mst_ConditionID", id}, {"Mst_ProductPlaceID", place},
-                                            {"Invalidate", 0}});
+            show_condition(db, (id / 10) * 100 + (place - 1) * 10 + id % 10, id, place);
     }
     db.add("Mst_ProductPlace", {{"ID", 1}, {"Mst_PlaceID", 1}, {"Mst_ProductID", 1}});
     db.add("Mst_ProductPlace", {{"ID", 2}, {"Mst_PlaceID", 2}, {"Mst_ProductID", 1}});
@@ -61,12 +58,6 @@ void CatalogueApp::rule(int count, const char* ids, int related, int invalidate)
     db.add("Mst_RelatedProductDisplay", {{"ID", ++rules_}, {"Mst_ConditionDisplayID", ids},
                                          {"Mst_ConditionDisplayIDCnt", count},
                                          {"Mst_RelatedProductID", related}, {"Invalidate", invalidate}});
-}
-
-void CatalogueApp::run()
-{
-    db.write(file("Parvell.mdb"));
-    start(folder());
 }
 
 std::string CatalogueApp::slot_shows(int index)
@@ -116,7 +107,7 @@ std::vector<std::string> CatalogueApp::lines(const std::string& log, size_t n)
 
 void CatalogueApp::use_opener(const std::string& log, int code)
 {
-    std::string opener = file("opener" + std::to_string(code));
+    std::string opener = folder.file("opener" + std::to_string(code));
     write_recorder(opener, log, code);
     setenv("VELMORA_OPENER", opener.c_str(), 1);
 }

@@ -20,15 +20,9 @@
 
 #include <QDialog>
 
-#include "parvell_app.h"
-#include "product_db.h"
+#include "parvell_on_db.h"
 
-// Holds the folder so that it outlives the forms (a base made first).
-struct CatalogueFolder {
-    TempFolder folder_;
-};
-
-class CatalogueApp : private CatalogueFolder, public ParvellApp {
+class CatalogueApp : public ParvellOnDb {
 protected:
     CatalogueApp();
     ~CatalogueApp() override;
@@ -37,11 +31,6 @@ protected:
 
     // A display rule of Mst_RelatedProductDisplay; IDs count up from 1.
     void rule(int count, const char* ids, int related, int invalidate = 0);
-    // Writes Parvell.mdb into the folder and starts the forms there.
-    void run();
-    const std::string& folder() const { return folder_.path(); }
-    std::string file(const std::string& name) const { return folder_.file(name); }
-
     // What a slot shows: its related product's name, "-" for an empty slot;
     // a slot half filled or half emptied shows as "half:" or "stale:" and
     // its caption.
@@ -64,8 +53,6 @@ protected:
     // 5 s after that is closed, and the test fails.
     static bool while_modal(QDialog* dialog, const std::function<void()>& open,
                             const std::function<void()>& act);
-
-    ProductDb db;
 
 private:
     int rules_ = 0;

@@ -21,7 +21,7 @@ class ReaderDialogs : public CatalogueApp {
 protected:
     void SetUp() override
     {
-        run();
+        start_db();
     }
     void TearDown() override
     {
@@ -33,17 +33,17 @@ protected:
     // its start.
     void install_fake_installers()
     {
-        ASSERT_EQ(mkdir(file("adobe").c_str(), 0755), 0);
+        ASSERT_EQ(mkdir(folder.file("adobe").c_str(), 0755), 0);
         for (const char* name : {"AdbeRdr810_ja_JP.exe", "AdbeRdr709_ja_JP_distrib.exe",
                                  "AdbeRdr60_jpn_full.exe", "ar505jpn.exe"})
-            write_recorder(file("adobe/") + name, log);
+            write_recorder(folder.file("adobe/") + name, log);
     }
     // Shows the reader dialog modally and runs act in it.
     static bool in_reader_dialog(const std::function<void()>& act)
     {
         return while_modal(Frm_Slc, [] { Frm_Slc->ShowModal(); }, act);
     }
-    std::string log = file("started.log");
+    std::string log = folder.file("started.log");
 };
 
 // Removes what a test made beside the test program, whatever happens.

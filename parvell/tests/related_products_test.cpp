@@ -2,7 +2,6 @@
 // satisfy, and how the slots show their products.
 #include <gtest/gtest.h>
 
-#include <QMouseEvent>
 #include <QTest>
 
 #include <platform/qt_text.h>
@@ -19,7 +18,7 @@ TEST_F(RelatedProducts, NoRuleSatisfiedLeavesBothSlotsEmpty)
 {
     rule(2, "101,202", 1);  // 202 is not selected
     rule(1, "102", 2);
-    run();
+    start_db();
     EXPECT_EQ(both_slots(), (Slots{"-", "-"}));
 }
 
@@ -28,7 +27,7 @@ TEST_F(RelatedProducts, OneRuleFillsTheFirstSlotOnly)
     rule(2, "999,101", 2);
     rule(1, "201", 3);
     rule(1, "202", 4);
-    run();
+    start_db();
     EXPECT_EQ(both_slots(), (Slots{"R3", "-"}));
 }
 
@@ -37,7 +36,7 @@ TEST_F(RelatedProducts, OfEqualCountsTheFirstTwoInQueryOrderAreShown)
     rule(2, "101,201", 3);
     rule(2, "201,101", 1);
     rule(2, "101,201", 2);
-    run();
+    start_db();
     EXPECT_EQ(both_slots(), (Slots{"R3", "R1"}));
 }
 
@@ -48,7 +47,7 @@ TEST_F(RelatedProducts, OnlyRulesOfTheFirstAcceptedCountAreShown)
     rule(3, "101", 1);
     rule(3, "102", 2);
     rule(2, "101,201", 3);
-    run();
+    start_db();
     EXPECT_EQ(both_slots(), (Slots{"R1", "-"}));
 }
 
@@ -58,7 +57,7 @@ TEST_F(RelatedProducts, WhenNoRuleOfTheHighestCountIsSatisfiedALowerOneIs)
     rule(3, "101,998", 2);
     rule(2, "201", 3);
     rule(1, "101", 4);  // below the count of the first accepted rule
-    run();
+    start_db();
     EXPECT_EQ(both_slots(), (Slots{"R3", "-"}));
 }
 
@@ -70,7 +69,7 @@ TEST_F(RelatedProducts, ListsWithoutAnIdAreNeverSatisfiedAndBlanksAreSkipped)
                                          {"Mst_RelatedProductID", 1}, {"Invalidate", 0}});  // null list
     rule(2, " 101, 201", 3);
     rule(2, "201 ,,101,", 4);
-    run();
+    start_db();
     EXPECT_EQ(both_slots(), (Slots{"R3", "R4"}));
 }
 
@@ -78,7 +77,7 @@ TEST_F(RelatedProducts, ARuleForAMissingProductLeavesItsSlotEmpty)
 {
     rule(2, "101,201", 77);
     rule(2, "201", 2);
-    run();
+    start_db();
     EXPECT_EQ(both_slots(), (Slots{"-", "R2"}));
 }
 
@@ -90,7 +89,7 @@ TEST_F(RelatedProducts, InvalidatedRowsAreIgnored)
     // An invalidated display row of condition 11 is neither shown nor selected.
     db.add("Mst_ConditionDisplay", {{"ID", 103}, {"Mst_ConditionID", 11}, {"Mst_ProductPlaceID", 1},
                                     {"Invalidate", -1}});
-    run();
+    start_db();
     EXPECT_EQ(both_slots(), (Slots{"R2", "-"}));
     EXPECT_EQ(grids().at(0)->RowCount(), 2);
 }
@@ -101,7 +100,7 @@ TEST_F(RelatedProducts, DisplayRowsAreThoseOfTheProductAtTheSelectedPlace)
     db.add("Mst_Place", {{"ID", 3}, {"Mst_PipeID", 1}, {"Name", "C"}});  // no product there
     rule(2, "111,211", 1);
     rule(1, "101", 2);
-    run();
+    start_db();
     EXPECT_EQ(both_slots(), (Slots{"R2", "-"}));
     click_item(Frm_Man->Lbx_Plc, 1);
     EXPECT_EQ(both_slots(), (Slots{"R1", "-"}));
@@ -116,7 +115,7 @@ TEST_F(RelatedProducts, EveryConditionClickRefreshesTheSlots)
     rule(2, "101,201", 1);
     rule(2, "102,202", 2);
     rule(1, "202", 3);
-    run();
+    start_db();
     EXPECT_EQ(both_slots(), (Slots{"R1", "-"}));
     click_row(1, 1);
     EXPECT_EQ(both_slots(), (Slots{"R3", "-"}));
@@ -135,7 +134,7 @@ TEST_F(RelatedProducts, TheDiagnosticFieldListsTheSelectedDisplayRows)
     db.add("Mst_ConditionDisplay", {{"ID", 15}, {"Mst_ConditionID", 21}, {"Mst_ProductPlaceID", 1},
                                     {"Invalidate", 0}});
     rule(3, "15,101,201", 1);
-    run();
+    start_db();
     EXPECT_TRUE(Frm_Man->Edt_Slc->text().isEmpty());
     Frm_Man->Edt_Slc->setVisible(true);
     click_row(1, 0);  // condition 21, shown in two rows
@@ -157,7 +156,7 @@ TEST_F(RelatedProducts, ASlotShowsNamePhotoAndTheButtonsWithCaptions)
     rule(1, "101", 5);
     rule(1, "201", 6);
     rule(1, "999", 1);
-    run();
+    start_db();
     ASSERT_EQ(both_slots(), (Slots{"Flex", "Stand"}));
     const Rps_inf& flex = rps_tbl[0];
     const Rps_inf& stand = rps_tbl[1];
@@ -175,9 +174,7 @@ TEST_F(RelatedProducts, ASlotShowsNamePhotoAndTheButtonsWithCaptions)
     EXPECT_TRUE(stand.pnl->isVisible());
 
     // The hint over the picture is the product's dimension.
-    QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), flex.img->mapToGlobal(QPointF(10, 10)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(flex.img, &move);
+    move_over(flex.img);
     EXPECT_EQ(flex.img->toolTip(), "100 x 200");
 
     // A refresh fills the slots anew: no photo is left from before.
@@ -195,7 +192,7 @@ TEST_F(RelatedProducts, EachSlotKeepsItsOwnPhoto)
     db.add("Mst_RelatedProduct", {{"ID", 6}, {"Name", "Blue"}, {"Photo", jpeg_picture(0, 0, 255)}});
     rule(1, "101", 5);
     rule(1, "201", 6);
-    run();
+    start_db();
     ASSERT_EQ(both_slots(), (Slots{"Red", "Blue"}));
     EXPECT_GT(rps_tbl[0].img->Picture().pixelColor(8, 8).red(), 200);
     EXPECT_GT(rps_tbl[1].img->Picture().pixelColor(8, 8).blue(), 200);
@@ -212,7 +209,7 @@ TEST_F(RelatedProducts, ABrokenPhotoEndsTheRefreshInTheExceptionBox)
                                   {"StartCaption1", "Go"}});
     rule(1, "202", 5);
     rule(1, "201", 2);
-    run();
+    start_db();
     ASSERT_EQ(both_slots(), (Slots{"R2", "-"}));
     click_row(1, 1);
     ASSERT_EQ(boxes_->boxes().size(), 1u);

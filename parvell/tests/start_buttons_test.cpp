@@ -21,23 +21,23 @@ protected:
     {
         return while_modal(Frm_Slc, [button] { button->click(); }, [] { Frm_Slc->Btn_Ccl->click(); });
     }
-    std::string log = file("started.log");
+    std::string log = folder.file("started.log");
 };
 
 TEST_F(StartButtons, EachButtonStartsItsProgramWithTheSelectedDiameter)
 {
     db.add("Mst_RelatedProduct", {{"ID", 5}, {"Name", "Flex"}, {"StartCaption1", "Calc"},
                                   {"StartPath1", "tools\\calc.exe"}, {"StartCaption2", "Other"},
-                                  {"StartPath2", file("other")}});
+                                  {"StartPath2", folder.file("other")}});
     db.add("Mst_RelatedProduct", {{"ID", 6}, {"Name", "Stand"}, {"StartCaption1", "Six"},
-                                  {"StartPath1", file("six")}});
+                                  {"StartPath1", folder.file("six")}});
     rule(1, "101", 5);
     rule(1, "201", 6);
-    ASSERT_EQ(mkdir(file("tools").c_str(), 0755), 0);
-    write_recorder(file("tools/calc"), log);
-    write_recorder(file("other"), log);
-    write_recorder(file("six"), log);
-    run();
+    ASSERT_EQ(mkdir(folder.file("tools").c_str(), 0755), 0);
+    write_recorder(folder.file("tools/calc"), log);
+    write_recorder(folder.file("other"), log);
+    write_recorder(folder.file("six"), log);
+    start_db();
 
     EXPECT_FALSE(press(Frm_Man->Btn_St11));
     EXPECT_EQ(lines(log, 1), (Lines{"calc[65]"}));
@@ -50,7 +50,7 @@ TEST_F(StartButtons, EachButtonStartsItsProgramWithTheSelectedDiameter)
 
 TEST_F(StartButtons, AFailedStartOffersTheReaderDialog)
 {
-    write_file(file("doc.pdf"), "%PDF-1.4");
+    write_file(folder.file("doc.pdf"), "%PDF-1.4");
     db.add("Mst_RelatedProduct", {{"ID", 5}, {"Name", "Flex"}, {"StartCaption1", "Missing"},
                                   {"StartPath1", "missing.exe"}, {"StartCaption2", "Doc"},
                                   {"StartPath2", "doc.pdf"}});
@@ -58,12 +58,12 @@ TEST_F(StartButtons, AFailedStartOffersTheReaderDialog)
                                   {"StartCaption2", "Doc"}, {"StartPath2", "doc.pdf"}});
     rule(1, "101", 5);
     rule(1, "201", 6);
-    run();
+    start_db();
     use_opener(log, 3);  // no application for the file type
 
     EXPECT_TRUE(press(Frm_Man->Btn_St11));
     EXPECT_TRUE(press(Frm_Man->Btn_St12));
-    EXPECT_EQ(lines(log, 1), (Lines{"opener3[" + file("doc.pdf") + "]"}));
+    EXPECT_EQ(lines(log, 1), (Lines{"opener3[" + folder.file("doc.pdf") + "]"}));
     EXPECT_FALSE(Frm_Slc->isVisible());
 
     // A caption without a path starts nothing, and nothing fails.
@@ -72,21 +72,21 @@ TEST_F(StartButtons, AFailedStartOffersTheReaderDialog)
 
     use_opener(log, 0);
     EXPECT_FALSE(press(Frm_Man->Btn_St22));
-    EXPECT_EQ(lines(log, 2), (Lines{"opener3[" + file("doc.pdf") + "]", "opener0[" + file("doc.pdf") + "]"}));
+    EXPECT_EQ(lines(log, 2), (Lines{"opener3[" + folder.file("doc.pdf") + "]", "opener0[" + folder.file("doc.pdf") + "]"}));
 }
 
 TEST_F(StartButtons, APictureClickOpensTheProductsPageAndAFailureShowsNothing)
 {
     db.add("Mst_RelatedProduct", {{"ID", 5}, {"Name", "Flex"}, {"URL", "https://example.invalid/flex"}});
     db.add("Mst_RelatedProduct", {{"ID", 6}, {"Name", "Stand"}, {"URL", "stand.html"}});
-    write_file(file("stand.html"), "<html></html>");
+    write_file(folder.file("stand.html"), "<html></html>");
     rule(1, "101", 5);
     rule(1, "201", 6);
-    run();
+    start_db();
     use_opener(log, 0);
     EXPECT_FALSE(while_modal(Frm_Slc, [] { QTest::mouseClick(Frm_Man->Img_Rp2, Qt::LeftButton); },
                              [] { Frm_Slc->close(); }));
-    EXPECT_EQ(lines(log, 1), (Lines{"opener0[" + file("stand.html") + "]"}));
+    EXPECT_EQ(lines(log, 1), (Lines{"opener0[" + folder.file("stand.html") + "]"}));
     use_opener(log, 4);
     EXPECT_FALSE(while_modal(Frm_Slc, [] { QTest::mouseClick(Frm_Man->Img_Rp1, Qt::LeftButton); },
                              [] { Frm_Slc->close(); }));
