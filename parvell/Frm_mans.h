@@ -51,6 +51,7 @@ char* get_pvr_();
 
 // Selection cascade
 void set_pip_(Lnk_inf* pip);
+Ppl_inf* fnd_ppl_(int place_id, int product_id);
 
 // Condition grids
 int mak_grd_(Lnk_inf* grd, Cgp_inf* cgp, Ppl_inf* ppl);

@@ -16,16 +16,6 @@ Rps_inf rps_tbl[2];
 
 namespace {
 
-Ppl_inf* find_product_place(const Plc_inf* plc, const Prd_inf* prd)
-{
-    for (Lnk_inf* n = _nxt_lnk_(&ppl_lst, nullptr); n; n = _nxt_lnk_(&ppl_lst, n)) {
-        Ppl_inf* ppl = (Ppl_inf*)LNK_DAT(n);
-        if (ppl->Mst_PlaceID == plc->ID && ppl->Mst_ProductID == prd->ID)
-            return ppl;
-    }
-    return nullptr;
-}
-
 // The display rows of the selected condition of every grid, in grid order.
 bool collect_display_set(Lnk_inf* slc, Lnk_inf* grd, const Ppl_inf* ppl)
 {
@@ -100,7 +90,7 @@ int set_rpd_(Lnk_inf* grd)
     Lnk_inf acc = {nullptr, nullptr};
     int ok = 1;
     clr_rpd_();
-    Ppl_inf* ppl = find_product_place(plc, prd);
+    Ppl_inf* ppl = fnd_ppl_(plc->ID, prd->ID);
     if (ppl && !collect_display_set(&slc, grd, ppl))
         ok = 0;
     if (ok && Frm_Man->Edt_Slc->isVisible())
