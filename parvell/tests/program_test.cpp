@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -106,6 +108,27 @@ TEST_F(ParvellProgram, WithoutADatabaseItShowsTheBoxAndEnds)
     EXPECT_EQ(boxes[0].caption, "DB接続エラー");
     EXPECT_EQ(boxes[0].type, (UINT)(MB_OK | MB_ICONERROR));
     EXPECT_EQ(FindWindowA(nullptr, TFrm_Man::caption), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// The three libraries of the system are bound when the program loads, so a
+// missing one stops it before its first window.
+TEST(ParvellBinding, LoadsQuillonSarnetAndTolvaneByImport)
+{
+    std::string command = std::string("readelf -d '") + PARVELL_EXE + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string needed;
+    char line[512];
+    while (fgets(line, sizeof line, pipe))
+        if (strstr(line, "(NEEDED)"))
+            needed += line;
+    ASSERT_EQ(pclose(pipe), 0);
+    for (const char* library : {"[libquillon.so]", "[libsarnet.so]", "[libtolvane.so]"})
+        EXPECT_NE(needed.find(library), std::string::npos) << library << " is not bound:\n" << needed;
 }
 
 }  // namespace
