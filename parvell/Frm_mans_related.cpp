@@ -93,7 +93,8 @@ int set_rpd_(Lnk_inf* grd)
     Ppl_inf* ppl = fnd_ppl_(plc->ID, prd->ID);
     if (ppl && !collect_display_set(&slc, grd, ppl))
         ok = 0;
-    if (ok && Frm_Man->Edt_Slc->isVisible())
+    // The field's own visibility, whether or not the window is shown yet.
+    if (ok && !Frm_Man->Edt_Slc->isHidden())
         dsp_slc_(&slc);
     if (ok) {
         try {
