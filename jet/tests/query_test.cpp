@@ -11,7 +11,7 @@
 #include "jet/connection.h"
 #include "jet/errors.h"
 #include "jet/query.h"
-#include "temp_dir.h"
+#include <platform/testing/child_process.h>
 
 using jet::bmRead;
 using jet::bmWrite;
@@ -110,7 +110,7 @@ protected:
         return "";
     }
 
-    TempDir dir_;
+    TempFolder dir_;
     std::string path_;
     TADOConnection con_;
     TADOQuery qry_;
@@ -329,7 +329,7 @@ std::string open_error(const std::string& text)
 // catalog. The password is checked on the header before the file is read.
 TEST(Jet3File, ThePasswordIsCheckedAgainstTheJet3Header)
 {
-    TempDir dir;
+    TempFolder dir;
     std::vector<unsigned char> file(3 * 2048, 0);
     file[1] = 0x01;
     std::memcpy(&file[4], "Standard Jet DB", 16);
@@ -350,7 +350,7 @@ TEST(Jet3File, ThePasswordIsCheckedAgainstTheJet3Header)
 // moving the date without masking again makes the password wrong.
 TEST(Jet4File, ThePasswordMaskFollowsTheCreationDate)
 {
-    TempDir dir;
+    TempFolder dir;
     jetwriter::Database db;
     db.password = "date-masked";
     db.created = 45321.5;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <platform/testing/child_process.h>
+
 #include "Ado_dbss.h"
 #include "product_db.h"
 #include "product_lists.h"
@@ -18,11 +20,9 @@ class DbTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/velmora-db-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
+        ASSERT_FALSE(dir_.path().empty());
         home_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_);
+        std::filesystem::current_path(dir_.path());
     }
 
     void TearDown() override
@@ -30,8 +30,6 @@ protected:
         cls_dbs_();
         free_lists();
         std::filesystem::current_path(home_);
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
     }
 
     // Writes the database and opens it as the program does.
@@ -57,7 +55,7 @@ protected:
     ProductLists lists_;
     Lnk_inf &pip = lists_.pip, &prd = lists_.prd, &cgp = lists_.cgp, &ppl = lists_.ppl,
             &cds = lists_.cds, &rpd = lists_.rpd;
-    std::string dir_;
+    TempFolder dir_;
     std::filesystem::path home_;
 };
 
