@@ -45,3 +45,15 @@ endfunction()
 
 include(VersionResource)
 include(RunFolder)
+
+# A shared library of the system: it exports only the names of its export
+# map (a linker version script), carries its version resource and is built
+# into the run folder beside the programs.
+function(velmora_shared_library target exports_map)
+  set_target_properties(${target} PROPERTIES
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
+    LINK_DEPENDS ${exports_map})
+  target_link_options(${target} PRIVATE -Wl,--version-script=${exports_map})
+  velmora_version_resource(${target})
+  velmora_run_folder(${target})
+endfunction()
