@@ -10,6 +10,8 @@ packages=(
   googletest libgtest-dev libgmock-dev poppler-utils
   # class library: widgets, printing, designer plugin interface
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libqt6designer6
+  # Qt's own texts in Japanese: print dialog, edit-box menus, standard buttons
+  qt6-translations-l10n
   # JPEG decoding
   libjpeg-dev
   # reading Jet files: library and command-line tools

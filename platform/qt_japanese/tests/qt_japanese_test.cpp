@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QStringList>
+#include <QTranslator>
+
+#include <platform/qt_japanese.h>
+#include <platform/testing/child_process.h>
+#include <platform/testing/qt_test_app.h>
+
+#include "Editooo.h"
+
+namespace {
+
+// The entries of the menu a right click on the box opens, without their
+// shortcut keys.
+QStringList context_menu_entries(QWidget* box)
+{
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box, &click);
+    QStringList entries;
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu)
+        return entries;
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator())
+            entries << action->text().section(QLatin1Char('\t'), 0, 0);
+    menu->close();
+    process_qt_events();
+    return entries;
+}
+
+// Takes the catalogue out again, so that each test starts with Qt's English.
+void remove_catalogues()
+{
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+        delete translator;
+}
+
+TEST(QtJapanese, EditBoxMenuIsJapanese)
+{
+    ASSERT_TRUE(install_qt_japanese());
+    EXPECT_TRUE(install_qt_japanese());  // once is enough
+    EXPECT_EQ(qApp->findChildren<QTranslator*>().size(), 1);
+    TEditooo box;
+    box.setText(QStringLiteral("123"));
+    box.show();
+    QStringList entries = context_menu_entries(&box);
+    EXPECT_TRUE(entries.contains(QString::fromUtf8(u8"コピー(&C)"))) << entries.join(u'|').toStdString();
+    EXPECT_TRUE(entries.contains(QString::fromUtf8(u8"貼り付け(&P)"))) << entries.join(u'|').toStdString();
+    EXPECT_FALSE(entries.contains(QStringLiteral("&Copy")));
+    remove_catalogues();
+}
+
+TEST(QtJapanese, MissingCatalogueLeavesQtsEnglishSilently)
+{
+    TempFolder empty, broken;
+    write_file(broken.file("qtbase_ja.qm"), "not a catalogue");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(install_qt_japanese(QString::fromStdString(empty.path())));
+    EXPECT_FALSE(install_qt_japanese(QString::fromStdString(broken.path())));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_TRUE(qApp->findChildren<QTranslator*>().isEmpty());
+    TEditooo box;
+    box.show();
+    EXPECT_TRUE(context_menu_entries(&box).contains(QStringLiteral("&Copy")));
+    // The real catalogue still goes in afterwards.
+    EXPECT_TRUE(install_qt_japanese());
+    remove_catalogues();
+}
+
+}  // namespace
