@@ -4,6 +4,7 @@
 #include <platform/application.h>
 #include <platform/lasterror.h>
 #include <platform/mutex.h>
+#include <platform/qt_japanese.h>
 
 #include "Frm_mans.h"
 #include "Parvell_forms.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     if (GetLastError() != 0)
         return 1;
     TApplication application(argc, argv);
+    install_qt_japanese();
     try {
         Application->Initialize();
         Application->Title = "ゴム製品耐用年数計算システム";

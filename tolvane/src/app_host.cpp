@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include <platform/qt_japanese.h>
+
 namespace {
 
 bool has_env(const char* name)
@@ -36,5 +38,6 @@ AppKind ensure_application(bool for_dialog, std::unique_ptr<QApplication>& own)
     argv[2] = on_screen ? nullptr : offscreen;
     argc = on_screen ? 1 : 3;
     own = std::make_unique<QApplication>(argc, argv);
+    install_qt_japanese();
     return AppKind::widgets;
 }
