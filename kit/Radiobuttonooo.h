@@ -4,7 +4,9 @@
 
 #include <QRadioButton>
 
-class TRadioButtonooo : public QRadioButton {
+#include "EnterAsTabButton.h"
+
+class TRadioButtonooo : public EnterAsTabButton<TRadioButtonooo, QRadioButton> {
     Q_OBJECT
 
 public:
@@ -14,10 +16,6 @@ public:
 signals:
     // Every typed character after the Enter test (Enter itself arrives as 0).
     void OnKeyPress(char& Key);
-
-protected:
-    virtual void KeyPress(char& Key);
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 #endif

@@ -2,7 +2,7 @@
 
 #include "blanks.h"
 #include "jet/errors.h"
-#include "statement.h"
+#include "platform/charset.h"
 
 namespace jet {
 
@@ -55,15 +55,15 @@ ConnectionSettings parse_connection_text(const std::string& text)
             i = end == std::string::npos ? text.size() : end + 1;
         }
 
-        if (same_name(key, "Provider"))
+        if (same_sjis_name(key, "Provider"))
             settings.provider = value;
-        else if (same_name(key, "Data Source"))
+        else if (same_sjis_name(key, "Data Source"))
             settings.data_source = value;
-        else if (same_name(key, "User ID"))
+        else if (same_sjis_name(key, "User ID"))
             settings.user_id = value;
-        else if (same_name(key, "Password"))
+        else if (same_sjis_name(key, "Password"))
             settings.user_password = value;
-        else if (same_name(key, "Jet OLEDB:Database Password"))
+        else if (same_sjis_name(key, "Jet OLEDB:Database Password"))
             settings.database_password = value;
     }
     return settings;

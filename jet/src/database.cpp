@@ -222,9 +222,9 @@ Database::~Database() = default;
 
 std::unique_ptr<Database> Database::open(const ConnectionSettings& settings)
 {
-    if (!same_name(settings.provider, "Microsoft.Jet.OLEDB.4.0"))
+    if (!same_sjis_name(settings.provider, "Microsoft.Jet.OLEDB.4.0"))
         throw EDatabaseError("Provider " + quoted(settings.provider) + " is not available");
-    if (!same_name(settings.user_id, "Admin") || !settings.user_password.empty())
+    if (!same_sjis_name(settings.user_id, "Admin") || !settings.user_password.empty())
         throw EDatabaseError("Not a valid account name or password: " +
                              quoted(settings.user_id));
     if (settings.data_source.empty())
@@ -261,7 +261,7 @@ std::unique_ptr<ResultSet> Database::select(const Statement& st)
     MdbCatalogEntry* entry = nullptr;
     for (unsigned i = 0; i < mdb->num_catalog && !entry; ++i) {
         auto* e = (MdbCatalogEntry*)g_ptr_array_index(mdb->catalog, i);
-        if (e->object_type == MDB_TABLE && same_name(e->object_name, st.table))
+        if (e->object_type == MDB_TABLE && same_sjis_name(e->object_name, st.table))
             entry = e;
     }
     if (!entry)
@@ -280,7 +280,7 @@ std::unique_ptr<ResultSet> Database::select(const Statement& st)
     }
     auto column_of = [&](const std::string& name) {
         for (unsigned i = 0; i < ncols; ++i)
-            if (same_name(result->columns[i], name))
+            if (same_sjis_name(result->columns[i], name))
                 return i;
         throw EDatabaseError("The column " + quoted(name) + " does not exist in table " +
                              quoted(st.table));

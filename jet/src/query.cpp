@@ -3,6 +3,7 @@
 #include "database.h"
 #include "jet/connection.h"
 #include "jet/errors.h"
+#include "platform/charset.h"
 #include "result_set.h"
 #include "statement.h"
 
@@ -74,7 +75,7 @@ TField* TADOQuery::FieldByName(const std::string& name)
 {
     require_open();
     for (auto& field : fields_)
-        if (same_name(field->FieldName(), name))
+        if (same_sjis_name(field->FieldName(), name))
             return field.get();
     throw EDatabaseError("Field '" + name + "' not found");
 }

@@ -4,14 +4,10 @@
 
 #include "blanks.h"
 #include "jet/errors.h"
+#include "platform/charset.h"
 
 namespace jet {
 namespace {
-
-bool is_lead_byte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
 
 char ascii_upper(unsigned char c)
 {
@@ -93,7 +89,7 @@ private:
             } else if (is_word_byte(c)) {
                 size_t start = i;
                 while (i < sql_.size() && is_word_byte((unsigned char)sql_[i]))
-                    i += is_lead_byte((unsigned char)sql_[i]) && i + 1 < sql_.size() ? 2 : 1;
+                    i += is_sjis_lead((unsigned char)sql_[i]) && i + 1 < sql_.size() ? 2 : 1;
                 tokens_.push_back({Token::Word, sql_.substr(start, i - start), start});
             } else {
                 tokens_.push_back({Token::Symbol, std::string(1, (char)c), i});
@@ -114,7 +110,7 @@ private:
     bool at_keyword(const char* word) const
     {
         return next_ < tokens_.size() && tokens_[next_].kind == Token::Word &&
-               same_name(tokens_[next_].text, word);
+               same_sjis_name(tokens_[next_].text, word);
     }
 
     void keyword(const char* word)
@@ -150,7 +146,7 @@ private:
     static bool is_reserved(const std::string& word)
     {
         for (const char* r : {"SELECT", "FROM", "WHERE", "ORDER", "BY", "ASC", "DESC"})
-            if (same_name(word, r))
+            if (same_sjis_name(word, r))
                 return true;
         return false;
     }
@@ -190,23 +186,6 @@ private:
 Statement parse_statement(const std::string& sql)
 {
     return Parser(sql).parse();
-}
-
-bool same_name(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = (unsigned char)a[i], y = (unsigned char)b[i];
-        if (is_lead_byte(x) && i + 1 < a.size()) {
-            if (x != y || a[i + 1] != b[i + 1])
-                return false;
-            ++i;
-        } else if (ascii_upper(x) != ascii_upper(y)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace jet

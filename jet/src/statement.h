@@ -21,10 +21,6 @@ struct Statement {
 // Raises EDatabaseError naming what it could not understand.
 Statement parse_statement(const std::string& sql);
 
-// Names compare as Jet compares them: ASCII letters in any case, Shift-JIS
-// double-byte characters exactly.
-bool same_name(const std::string& a, const std::string& b);
-
 }  // namespace jet
 
 #endif

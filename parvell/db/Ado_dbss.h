@@ -8,6 +8,8 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include <iterator>
+
 #include <jet/stream.h>
 #include <quillon.h>
 
@@ -34,13 +36,16 @@ enum {
 
 // One column descriptor. siz is the size of the char buffer at dst for
 // COL_TXT: a text is copied up to siz - 1 bytes, never splitting a
-// double-byte character, always NUL-terminated.
+// double-byte character, always NUL-terminated. offset is where the field
+// sits in its row record, so that one template serves every record of its
+// table (point_columns).
 struct Col_inf {
     void* dst;
     jet::TStream** blb;
     const char* nam;
     int32_t typ;
     int32_t siz;
+    size_t offset;
 };
 
 extern Lnk_inf dbs_lst;  // the open databases
@@ -150,29 +155,80 @@ struct Rdp_inf {  // Mst_RelatedProductDisplay
 };
 
 // ---- Descriptor templates and statements ----------------------------------
-// A caller copies a template, points each dst (blb for COL_BLB) at the field
-// of the same name in its row record, and passes the copy with its length.
+// One template per table: the fetched fields of its row record in record
+// order, each column named as its field. A caller points a copy at its row
+// record with point_columns and passes the copy with its length.
 
-enum {
-    PIP_COL = 2, PLC_COL = 3, PRD_COL = 11, PDT_COL = 8, CGP_COL = 2, CDT_COL = 6,
-    PPL_COL = 3, CDS_COL = 3, RPD_COL = 9, RDP_COL = 4, VER_COL = 1,
-};
+#define COLUMN(rec, field, typ) \
+    {nullptr, nullptr, #field, typ, typ == COL_TXT ? (int32_t)sizeof(rec::field) : 0, offsetof(rec, field)}
 
-extern const Col_inf pip_col[PIP_COL];
-extern const Col_inf plc_col[PLC_COL];
-extern const Col_inf prd_col[PRD_COL];
-extern const Col_inf pdt_col[PDT_COL];
-extern const Col_inf cgp_col[CGP_COL];
-extern const Col_inf cdt_col[CDT_COL];
-extern const Col_inf ppl_col[PPL_COL];
-extern const Col_inf cds_col[CDS_COL];
-extern const Col_inf rpd_col[RPD_COL];
-extern const Col_inf rdp_col[RDP_COL];
-extern const Col_inf ver_col[VER_COL];  // siz: the database version buffer, VER_LEN
+inline constexpr Col_inf pip_col[] = {COLUMN(Pip_inf, ID, COL_INT), COLUMN(Pip_inf, Name, COL_TXT)};
 
-// Points a copy of rdp_col at the fields of rec (for the related-product
-// display query, rdp_sql).
-void pnt_rdp_(Col_inf col[RDP_COL], Rdp_inf* rec);
+inline constexpr Col_inf plc_col[] = {
+    COLUMN(Plc_inf, ID, COL_INT), COLUMN(Plc_inf, Mst_PipeID, COL_INT), COLUMN(Plc_inf, Name, COL_TXT)};
+
+inline constexpr Col_inf prd_col[] = {
+    COLUMN(Prd_inf, ID, COL_INT),           COLUMN(Prd_inf, Name, COL_TXT),
+    COLUMN(Prd_inf, Life, COL_FLT),         COLUMN(Prd_inf, Dimension1, COL_TXT),
+    COLUMN(Prd_inf, Dimension2, COL_TXT),   COLUMN(Prd_inf, Photo, COL_BLB),
+    COLUMN(Prd_inf, Draft, COL_BLB),        COLUMN(Prd_inf, PartName, COL_TXT),
+    COLUMN(Prd_inf, MaterialName, COL_TXT), COLUMN(Prd_inf, PartCnt, COL_TXT),
+    COLUMN(Prd_inf, URL, COL_TXT)};
+
+inline constexpr Col_inf pdt_col[] = {
+    COLUMN(Pdt_inf, ID, COL_INT),       COLUMN(Pdt_inf, Mst_ProductID, COL_INT),
+    COLUMN(Pdt_inf, Diameter, COL_TXT), COLUMN(Pdt_inf, Length, COL_TXT),
+    COLUMN(Pdt_inf, MX, COL_FLT),       COLUMN(Pdt_inf, PX, COL_FLT),
+    COLUMN(Pdt_inf, Y, COL_FLT),        COLUMN(Pdt_inf, Press, COL_FLT)};
+
+inline constexpr Col_inf cgp_col[] = {COLUMN(Cgp_inf, ID, COL_INT), COLUMN(Cgp_inf, Detail, COL_TXT)};
+
+inline constexpr Col_inf cdt_col[] = {
+    COLUMN(Cdt_inf, ID, COL_INT),     COLUMN(Cdt_inf, Mst_ConditionGroupID, COL_INT),
+    COLUMN(Cdt_inf, Detail, COL_TXT), COLUMN(Cdt_inf, Factor, COL_FLT),
+    COLUMN(Cdt_inf, DisplayValue, COL_FLT), COLUMN(Cdt_inf, DisplayValueType, COL_INT)};
+
+inline constexpr Col_inf ppl_col[] = {
+    COLUMN(Ppl_inf, ID, COL_INT), COLUMN(Ppl_inf, Mst_PlaceID, COL_INT), COLUMN(Ppl_inf, Mst_ProductID, COL_INT)};
+
+inline constexpr Col_inf cds_col[] = {
+    COLUMN(Cds_inf, ID, COL_INT), COLUMN(Cds_inf, Mst_ConditionID, COL_INT),
+    COLUMN(Cds_inf, Mst_ProductPlaceID, COL_INT)};
+
+inline constexpr Col_inf rpd_col[] = {
+    COLUMN(Rpd_inf, ID, COL_INT),            COLUMN(Rpd_inf, Name, COL_TXT),
+    COLUMN(Rpd_inf, Dimension, COL_TXT),     COLUMN(Rpd_inf, Photo, COL_BLB),
+    COLUMN(Rpd_inf, URL, COL_TXT),           COLUMN(Rpd_inf, StartCaption1, COL_TXT),
+    COLUMN(Rpd_inf, StartPath1, COL_TXT),    COLUMN(Rpd_inf, StartCaption2, COL_TXT),
+    COLUMN(Rpd_inf, StartPath2, COL_TXT)};
+
+inline constexpr Col_inf rdp_col[] = {
+    COLUMN(Rdp_inf, ID, COL_INT), COLUMN(Rdp_inf, Mst_ConditionDisplayID, COL_TXT),
+    COLUMN(Rdp_inf, Mst_ConditionDisplayIDCnt, COL_INT), COLUMN(Rdp_inf, Mst_RelatedProductID, COL_INT)};
+
+#undef COLUMN
+
+enum { VER_LEN = 64 };  // the database version buffer of the main window
+
+// The column Version of the table Version, pointed at the version buffer itself.
+inline constexpr Col_inf ver_col[] = {{nullptr, nullptr, "Version", COL_TXT, VER_LEN, 0}};
+
+// The templates' lengths.
+inline constexpr int32_t PIP_COL = (int32_t)std::size(pip_col);
+inline constexpr int32_t PLC_COL = (int32_t)std::size(plc_col);
+inline constexpr int32_t PRD_COL = (int32_t)std::size(prd_col);
+inline constexpr int32_t PDT_COL = (int32_t)std::size(pdt_col);
+inline constexpr int32_t CGP_COL = (int32_t)std::size(cgp_col);
+inline constexpr int32_t CDT_COL = (int32_t)std::size(cdt_col);
+inline constexpr int32_t PPL_COL = (int32_t)std::size(ppl_col);
+inline constexpr int32_t CDS_COL = (int32_t)std::size(cds_col);
+inline constexpr int32_t RPD_COL = (int32_t)std::size(rpd_col);
+inline constexpr int32_t RDP_COL = (int32_t)std::size(rdp_col);
+inline constexpr int32_t VER_COL = (int32_t)std::size(ver_col);
+
+// Copies cnt descriptors of a template into col and points each at its
+// field of the row record rec: dst, or blb for COL_BLB.
+void point_columns(Col_inf* col, const Col_inf* tpl, int32_t cnt, void* rec);
 
 extern const char pip_sql[];
 extern const char plc_sql[];
@@ -210,7 +266,6 @@ int32_t sel_rdp_(Lnk_inf* acc, Lnk_inf* slc);
 // A token's decimal value as atol reads it (blanks, sign, digits).
 int32_t cnv_int_(const char* token);
 
-enum { VER_LEN = 64 };  // the database version buffer of the main window
 // Copies the column Version of the table Version into dvr (siz bytes) when
 // the table holds exactly one row: 1; otherwise 0 and dvr stays as it was.
 int32_t lod_ver_(char* dvr, int32_t siz = VER_LEN);
@@ -220,7 +275,8 @@ int32_t lod_ver_(char* dvr, int32_t siz = VER_LEN);
 static_assert(sizeof(void*) == 8, "the records are laid out for 64-bit pointers");
 static_assert(sizeof(Dbs_inf) == 16, "Dbs_inf");
 static_assert(offsetof(Col_inf, nam) == 16 && offsetof(Col_inf, typ) == 24 &&
-              offsetof(Col_inf, siz) == 28 && sizeof(Col_inf) == 32, "Col_inf");
+              offsetof(Col_inf, siz) == 28 && offsetof(Col_inf, offset) == 32 &&
+              sizeof(Col_inf) == 40, "Col_inf");
 static_assert(offsetof(Pip_inf, Name) == 4 && offsetof(Pip_inf, plc) == 24 &&
               sizeof(Pip_inf) == 40, "Pip_inf");
 static_assert(offsetof(Plc_inf, Name) == 8 && sizeof(Plc_inf) == 72, "Plc_inf");

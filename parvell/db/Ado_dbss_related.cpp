@@ -30,7 +30,7 @@ int32_t sel_rdp_(Lnk_inf* acc, Lnk_inf* slc)
     int32_t ref = 0;
     Rdp_inf row;
     Col_inf col[RDP_COL];
-    pnt_rdp_(col, &row);
+    point_columns(col, rdp_col, RDP_COL, &row);
     int32_t n = ado_qry_(cur_dbs, rdp_sql);
     for (; ok && n > 0; --n) {
         ado_get_(cur_dbs, col, RDP_COL);

@@ -52,6 +52,45 @@ bool is_sjis_lead(unsigned char c)
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
+namespace {
+
+unsigned char ascii_lower(unsigned char c)
+{
+    return c >= 'A' && c <= 'Z' ? (unsigned char)(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+bool same_sjis_name(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        unsigned char x = (unsigned char)a[i], y = (unsigned char)b[i];
+        if (is_sjis_lead(x) && i + 1 < a.size()) {
+            if (x != y || a[i + 1] != b[i + 1])
+                return false;
+            ++i;
+        } else if (ascii_lower(x) != ascii_lower(y)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string fold_sjis_name(const std::string& name)
+{
+    std::string out = name;
+    for (size_t i = 0; i < out.size(); ++i) {
+        unsigned char c = (unsigned char)out[i];
+        if (is_sjis_lead(c))
+            ++i;  // its second byte may look like a letter
+        else
+            out[i] = (char)ascii_lower(c);
+    }
+    return out;
+}
+
 std::string sjis_to_utf8(const std::string& sjis)
 {
     return convert(sjis, "UTF-8", "CP932");

@@ -73,8 +73,7 @@ std::string ExtractFilePath(const std::string& path)
     size_t cut = 0;
     for (size_t i = 0; i < path.size(); ++i) {
         unsigned char c = (unsigned char)path[i];
-        bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-        if (lead && i + 1 < path.size())
+        if (is_sjis_lead(c) && i + 1 < path.size())
             ++i;
         else if (c == '/' || c == '\\')
             cut = i + 1;

@@ -40,7 +40,7 @@ std::string folder_name(const std::string& name)
 {
     static const char hex[] = "0123456789ABCDEF";
     std::string out;
-    for (unsigned char c : fold_name(name)) {
+    for (unsigned char c : fold_sjis_name(name)) {
         if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_') {
             out += static_cast<char>(c);
         } else {
@@ -106,24 +106,10 @@ bool key_folder(HKEY root, const std::string& path, std::string* folder)
     return true;
 }
 
-std::string fold_name(const std::string& name)
-{
-    std::string out = name;
-    for (size_t i = 0; i < out.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(out[i]);
-        if (is_sjis_lead(c))
-            ++i;  // its trail byte may look like a letter
-        else if (c >= 'A' && c <= 'Z')
-            out[i] = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
-
 const RegValue* find_value(const RegValues& values, const std::string& name)
 {
-    std::string wanted = fold_name(name);
     for (const RegValue& v : values)
-        if (fold_name(v.name) == wanted)
+        if (same_sjis_name(v.name, name))
             return &v;
     return nullptr;
 }

@@ -22,10 +22,6 @@ std::string registry_store_dir();
 // malformed path (an empty name between separators).
 bool key_folder(HKEY root, const std::string& path, std::string* folder);
 
-// Names compare by their ASCII letters folded to lower case; the second byte
-// of a double-byte Shift-JIS character is left as it is.
-std::string fold_name(const std::string& name);
-
 // The file text of a key's values, and back; parsing fails on any fault.
 std::string format_values(const RegValues& values);
 bool parse_values(const std::string& text, RegValues* values);

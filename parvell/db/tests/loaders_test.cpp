@@ -232,7 +232,7 @@ TEST_F(DbTest, RelatedProductDisplayRowsComeInDescendingCountKeepingTiesInOrder)
     open();
     Rdp_inf rec;
     Col_inf col[RDP_COL];
-    pnt_rdp_(col, &rec);
+    point_columns(col, rdp_col, RDP_COL, &rec);
     int32_t n = ado_qry_(cur_dbs, rdp_sql);
     ASSERT_EQ(n, 5);
     std::vector<int> order;
@@ -356,7 +356,7 @@ TEST_F(DbTest, TextsLongerThanTheirBuffersAreCutWholeCharactersAndTerminated)
 
     Rdp_inf rec;
     Col_inf col[RDP_COL];
-    pnt_rdp_(col, &rec);
+    point_columns(col, rdp_col, RDP_COL, &rec);
     ASSERT_EQ(ado_qry_(cur_dbs, rdp_sql), 1);
     ado_get_(cur_dbs, col, RDP_COL);
     ado_end_(cur_dbs);
@@ -450,7 +450,7 @@ TEST_F(DbTest, DescriptorsOfAnUnknownTypeAreSkippedAndTheRowStillAdvances)
 
     Pip_inf rec = {};
     strcpy(rec.Name, "kept");
-    Col_inf col[2] = {{&rec.ID, nullptr, "ID", COL_INT, 0}, {rec.Name, nullptr, "Name", 9, 17}};
+    Col_inf col[2] = {{&rec.ID, nullptr, "ID", COL_INT, 0, 0}, {rec.Name, nullptr, "Name", 9, 17, 0}};
     ASSERT_EQ(ado_qry_(cur_dbs, pip_sql), 2);
     ado_get_(cur_dbs, col, 2);
     EXPECT_EQ(rec.ID, 1);

@@ -45,4 +45,14 @@ TEST(Charset, BoundedCopyNeverSplitsADoubleByteCharacter)
     EXPECT_STREQ(buf, "ok");
 }
 
+TEST(Charset, NamesCompareWithoutAsciiCaseButShiftJisExactly)
+{
+    EXPECT_TRUE(same_sjis_name("Mst_Pipe", "MST_PIPE"));
+    EXPECT_FALSE(same_sjis_name("Mst_Pipe", "Mst_Pipes"));
+    // The trail bytes 0x61 and 0x41 are not letters: "\x83\x61" and "\x83\x41" differ.
+    EXPECT_FALSE(same_sjis_name("\x83\x61", "\x83\x41"));
+    EXPECT_TRUE(same_sjis_name("a\x83\x61", "A\x83\x61"));
+    EXPECT_EQ(fold_sjis_name("Mst_\x83\x41" "A"), "mst_\x83\x41" "a");
+}
+
 }  // namespace

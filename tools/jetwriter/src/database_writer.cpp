@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <platform/charset.h>
+
 #include "header_page.h"
 #include "jetwriter/jetwriter.h"
 #include "little_endian.h"
@@ -58,10 +60,10 @@ void check_tables(const Database& database)
 {
     for (std::size_t i = 0; i < database.tables.size(); ++i) {
         const Table& table = database.tables[i];
-        if (table.name.size() >= 4 && same_name(table.name.substr(0, 4), "MSys"))
+        if (table.name.size() >= 4 && same_sjis_name(table.name.substr(0, 4), "MSys"))
             throw Error("table " + table.name + ": names beginning with MSys belong to the system", table.line);
         for (std::size_t j = 0; j < i; ++j)
-            if (same_name(database.tables[j].name, table.name))
+            if (same_sjis_name(database.tables[j].name, table.name))
                 throw Error("table " + table.name + " appears twice", table.line);
     }
 }

@@ -1,6 +1,6 @@
 #include "table_layout.h"
 
-#include <cctype>
+#include <platform/charset.h>
 
 namespace jetwriter {
 
@@ -34,18 +34,6 @@ void check_name(const std::string& name, const std::string& what, int line)
 
 }  // namespace
 
-bool same_name(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = a[i], y = b[i];
-        if (x < 0x80 && y < 0x80 ? std::tolower(x) != std::tolower(y) : x != y)
-            return false;
-    }
-    return true;
-}
-
 std::string type_name(const Column& column)
 {
     switch (column.type) {
@@ -73,7 +61,7 @@ TableLayout lay_out_table(const Table& table)
         const Column& column = table.columns[i];
         check_name(column.name, where + ": a column", table.line);
         for (std::size_t j = 0; j < i; ++j)
-            if (same_name(table.columns[j].name, column.name))
+            if (same_sjis_name(table.columns[j].name, column.name))
                 throw Error(where + ": column " + column.name + " appears twice", table.line);
         if (column.type == ColumnType::Text && (column.length < 1 || column.length > kMaxTextLength))
             throw Error(where + ": column " + column.name + ": Text length must be from 1 to 255", table.line);

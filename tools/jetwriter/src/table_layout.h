@@ -41,9 +41,6 @@ TableLayout lay_out_table(const Table& table);
 
 std::string type_name(const Column& column);
 
-// Jet compares names without regard to the case of ASCII letters.
-bool same_name(const std::string& a, const std::string& b);
-
 }  // namespace jetwriter
 
 #endif

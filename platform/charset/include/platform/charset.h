@@ -12,6 +12,16 @@ std::string utf8_to_sjis(const std::string& utf8);
 // Whether c opens a double-byte Shift-JIS character (the next byte belongs to it).
 bool is_sjis_lead(unsigned char c);
 
+// Names as Jet and the registry compare them: ASCII letters match in either
+// case; a double-byte character, whose second byte may look like a letter,
+// matches only itself.
+bool same_sjis_name(const std::string& a, const std::string& b);
+
+// The name with its ASCII letters in lower case and its double-byte
+// characters as they are: names are the same by same_sjis_name exactly when
+// their folded forms are equal.
+std::string fold_sjis_name(const std::string& name);
+
 // Copies src into dst[size] as C text: at most size - 1 bytes, never ending on
 // the lead byte of a double-byte character, always NUL-terminated.
 void copy_sjis(char* dst, size_t size, const char* src);
