@@ -10,7 +10,7 @@
 #include <string>
 
 #include "jetwriter/jetwriter.h"
-#include "mdb_cli.h"
+#include "testsupport/mdb_cli.h"
 #include "platform/charset.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <platform/registry.h>
 
 #include "sarnet.h"
-#include "temp_store.h"
+#include "testsupport/temp_store.h"
 
 namespace fs = std::filesystem;
 

@@ -11,7 +11,7 @@
 #include "jet/connection.h"
 #include "jet/errors.h"
 #include "jet/query.h"
-#include <platform/testing/child_process.h>
+#include <testsupport/child_process.h>
 
 using jet::bmRead;
 using jet::bmWrite;

@@ -13,7 +13,7 @@
 
 #include <QApplication>
 
-#include <platform/testing/qt_test_app.h>
+#include <testsupport/qt_test_app.h>
 
 // Handles the waiting events until widget holds the focus (or gives up).
 inline bool wait_for_focus(QWidget* widget)

@@ -17,7 +17,7 @@
 
 #include <QApplication>
 
-#include <platform/testing/qt_test_app.h>
+#include <testsupport/qt_test_app.h>
 #include <platform/thread.h>
 
 #include "Frm_waits.h"

@@ -9,7 +9,7 @@
 #include <QString>
 
 #include <platform/qt_text.h>
-#include <platform/testing/child_process.h>
+#include <testsupport/child_process.h>
 
 #include "parvell_app.h"
 #include "product_db.h"

@@ -12,7 +12,7 @@
 
 #include <platform/findwindow.h>
 #include <platform/msgbox.h>
-#include <platform/testing/child_process.h>
+#include <testsupport/child_process.h>
 
 #include "Frm_mans.h"
 #include "parvell_on_db.h"

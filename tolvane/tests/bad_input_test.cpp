@@ -7,7 +7,7 @@
 #include <QImage>
 
 #include "pdf_job.h"
-#include "pdf_probe.h"
+#include "testsupport/pdf_probe.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ TEST(BadInput, CallsOutsideAJobDrawNothing)
     EXPECT_EQ(prt_grf_(nullptr, 1, nullptr), 0);
 
     // After a job has ended, too.
-    TempDir dir;
+    TempFolder dir;
     ASSERT_EQ(print_pdf(dir.file("one.pdf"), [] { EXPECT_EQ(drawn_of_every_kind(), 4); }), 1);
     EXPECT_EQ(drawn_of_every_kind(), 0);
 }
@@ -46,7 +46,7 @@ TEST(BadInput, UnusableRecordsInsideAJobAreSkippedAndTheJobGoesOn)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    TempDir dir;
+    TempFolder dir;
     const std::string pdf = dir.file("bad.pdf");
     ASSERT_EQ(print_pdf(pdf, [&] {
                   EXPECT_EQ(prt_lin_(nullptr) + prt_rct_(nullptr) + prt_txt_(nullptr), 0);
@@ -85,7 +85,7 @@ TEST(BadInput, UnusableRecordsInsideAJobAreSkippedAndTheJobGoesOn)
 
 TEST(BadInput, AnOutputThatCannotBeOpenedAnswersZero)
 {
-    TempDir dir;
+    TempFolder dir;
     setenv("TOLVANE_PDF", dir.file("no/such/folder/sheet.pdf").c_str(), 1);
     Prt_ini ini = job_record("試験");
     EXPECT_EQ(ini_prt_(&ini), 0);
@@ -99,7 +99,7 @@ TEST(BadInput, AnOutputThatCannotBeOpenedAnswersZero)
 
 TEST(BadInput, ASecondJobWhileOneIsOpenIsDeclined)
 {
-    TempDir dir;
+    TempFolder dir;
     const std::string pdf = dir.file("first.pdf");
     setenv("TOLVANE_PDF", pdf.c_str(), 1);
     Prt_ini first = job_record("一枚目"), second = job_record("二枚目");

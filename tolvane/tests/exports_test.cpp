@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "pdf_probe.h"
+#include "testsupport/pdf_probe.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 
 #include "pdf_job.h"
-#include "pdf_probe.h"
+#include "testsupport/pdf_probe.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ TEST(Headless, NoDialogWithoutAScreenButPdfOutputWorks)
     EXPECT_EQ(prt_txt_(&txt), 0);
     EXPECT_EQ(end_prt_(&ini), 0);
 
-    TempDir dir;
+    TempFolder dir;
     const std::string pdf = dir.file("headless.pdf");
     EXPECT_EQ(print_pdf(pdf, [&] {
                   EXPECT_NE(QCoreApplication::instance(), nullptr);

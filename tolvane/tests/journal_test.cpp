@@ -6,14 +6,14 @@
 #include <QImage>
 
 #include "pdf_job.h"
-#include "pdf_probe.h"
+#include "testsupport/pdf_probe.h"
 #include "test_page.h"
 
 namespace {
 
 TEST(Journal, ListsTheCallsInOrderWithTheirValues)
 {
-    TempDir dir;
+    TempFolder dir;
     const std::string journal = dir.file("journal.txt");
     setenv("TOLVANE_JOURNAL", journal.c_str(), 1);
     QImage emblem = test_emblem();
@@ -63,7 +63,7 @@ TEST(Journal, ListsTheCallsInOrderWithTheirValues)
 
 TEST(Journal, ReservedBytesAndOddValuesAreWrittenExactly)
 {
-    TempDir dir;
+    TempFolder dir;
     const std::string journal = dir.file("journal.txt");
     setenv("TOLVANE_JOURNAL", journal.c_str(), 1);
     Prt_ini ini = job_record(nullptr);

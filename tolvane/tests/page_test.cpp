@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "pdf_job.h"
-#include "pdf_probe.h"
+#include "testsupport/pdf_probe.h"
 #include "test_page.h"
 
 namespace {
@@ -17,7 +17,7 @@ protected:
         EXPECT_EQ(drawn, test_page_elements);
     }
 
-    TempDir dir_;
+    TempFolder dir_;
     std::string pdf_;
 };
 

@@ -4,7 +4,7 @@
 #include <QImage>
 
 #include "pdf_job.h"
-#include "pdf_probe.h"
+#include "testsupport/pdf_probe.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ void text(double x, double y, double wid, double hgt, const char* str, int h, in
 
 TEST(TextPlacement, CodesPlaceTheLineInItsBox)
 {
-    TempDir dir;
+    TempFolder dir;
     const std::string pdf = dir.file("align.pdf");
     ASSERT_EQ(print_pdf(pdf, [] {
                   text(30, 40, 60, 10, "左上", 1, 3);
@@ -46,7 +46,7 @@ TEST(TextPlacement, CodesPlaceTheLineInItsBox)
 
 TEST(TextPlacement, EmphasisSetsTheLineBold)
 {
-    TempDir dir;
+    TempFolder dir;
     const std::string pdf = dir.file("bold.pdf");
     ASSERT_EQ(print_pdf(pdf, [] {
                   text(30, 40, 150, 10, "耐用年数の目安", 1, 5);
@@ -61,7 +61,7 @@ TEST(TextPlacement, EmphasisSetsTheLineBold)
 
 TEST(TextPlacement, FacesMapToInstalledJapaneseFonts)
 {
-    TempDir dir;
+    TempFolder dir;
     const std::string gothic = dir.file("gothic.pdf"), proportional = dir.file("p.pdf"),
                       unknown = dir.file("unknown.pdf");
     ASSERT_EQ(print_pdf(gothic, [] { text(30, 40, 60, 10, "ゴシック", 1, 3); }), 1);
@@ -85,7 +85,7 @@ TEST(PicturePlacement, StretchedOverItsBoxOrKeptInProportion)
     halves.setPixel(1, 0, qRgb(255, 255, 255));
     QImage square(1, 1, QImage::Format_RGB32);
     square.fill(Qt::black);
-    TempDir dir;
+    TempFolder dir;
     const std::string pdf = dir.file("picture.pdf");
     ASSERT_EQ(print_pdf(pdf, [&] {
                   Rct_inf stretched{40, 40, 40, 20};
@@ -110,7 +110,7 @@ TEST(PicturePlacement, StretchedOverItsBoxOrKeptInProportion)
 
 TEST(Painting, LaterElementsCoverEarlierOnesInTheirColours)
 {
-    TempDir dir;
+    TempFolder dir;
     const std::string pdf = dir.file("order.pdf");
     ASSERT_EQ(print_pdf(pdf, [] {
                   Prt_rct rct = box_record(30, 30, 90, 60, grey);

@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "pdf_job.h"
-#include "pdf_probe.h"
+#include "testsupport/pdf_probe.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ TEST(ProgramApplication, CancelInThePrintDialogAnswersTwoAndEndClosesTheJob)
     EXPECT_EQ(end_prt_(&ini), 0);  // closed, with no page to complete
 
     // The library painted with the program's application and made none of its own.
-    TempDir dir;
+    TempFolder dir;
     const std::string pdf = dir.file("after.pdf");
     EXPECT_EQ(print_pdf(pdf, [&] { EXPECT_EQ(prt_lin_(&lin), 1); }), 1);
     EXPECT_TRUE(file_exists(pdf));

@@ -7,7 +7,7 @@
 
 #include <QApplication>
 
-#include <platform/testing/qt_test_app.h>
+#include <testsupport/qt_test_app.h>
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include <platform/testing/child_process.h>
+#include <testsupport/child_process.h>
 
 #include "Ado_dbss.h"
 #include "product_db.h"

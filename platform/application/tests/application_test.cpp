@@ -14,7 +14,7 @@
 #include <platform/findwindow.h>
 #include <platform/msgbox.h>
 #include <platform/qt_text.h>
-#include <platform/testing/child_process.h>
+#include <testsupport/child_process.h>
 
 namespace {
 

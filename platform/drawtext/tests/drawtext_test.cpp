@@ -6,7 +6,7 @@
 
 #include <platform/drawtext.h>
 #include <platform/fonts.h>
-#include <platform/testing/qt_test_app.h>
+#include <testsupport/qt_test_app.h>
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <platform/charset.h>
 #include <platform/files.h>
-#include <platform/testing/child_process.h>
+#include <testsupport/child_process.h>
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <platform/fonts.h>
 #include <platform/qt_text.h>
-#include <platform/testing/qt_test_app.h>
+#include <testsupport/qt_test_app.h>
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <jpeglib.h>
 
 #include <platform/jpeg.h>
-#include <platform/testing/child_process.h>
+#include <testsupport/child_process.h>
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include <platform/keyboard.h>
-#include <platform/testing/qt_test_app.h>
+#include <testsupport/qt_test_app.h>
 
 namespace {
 

@@ -10,8 +10,8 @@
 
 #include <platform/msgbox.h>
 #include <platform/qt_text.h>
-#include <platform/testing/child_process.h>
-#include <platform/testing/qt_test_app.h>
+#include <testsupport/child_process.h>
+#include <testsupport/qt_test_app.h>
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include <platform/mutex.h>
-#include <platform/testing/child_process.h>
+#include <testsupport/child_process.h>
 
 namespace {
 

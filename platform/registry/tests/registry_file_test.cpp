@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "registry_store.h"
-#include "temp_store.h"
+#include "testsupport/temp_store.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 
 #include <platform/screen.h>
-#include <platform/testing/qt_test_app.h>
+#include <testsupport/qt_test_app.h>
 
 namespace {
 

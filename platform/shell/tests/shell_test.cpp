@@ -12,7 +12,7 @@
 
 #include <platform/charset.h>
 #include <platform/shell.h>
-#include <platform/testing/child_process.h>
+#include <testsupport/child_process.h>
 
 namespace {
 

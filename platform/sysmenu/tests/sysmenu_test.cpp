@@ -15,7 +15,7 @@
 
 #include <platform/qt_text.h>
 #include <platform/sysmenu.h>
-#include <platform/testing/qt_test_app.h>
+#include <testsupport/qt_test_app.h>
 
 namespace {
 

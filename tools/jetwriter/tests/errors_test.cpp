@@ -7,7 +7,7 @@
 #include <string>
 
 #include "jetwriter/jetwriter.h"
-#include "mdb_cli.h"
+#include "testsupport/mdb_cli.h"
 
 namespace {
 

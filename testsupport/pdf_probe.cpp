@@ -1,29 +1,8 @@
-#include "pdf_probe.h"
+#include "testsupport/pdf_probe.h"
 
 #include <gtest/gtest.h>
 
 #include <stdio.h>
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-TempDir::TempDir()
-{
-    char pattern[] = "/tmp/tolvane-test-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    EXPECT_NE(made, nullptr);
-    path_ = made ? made : "/tmp";
-}
-
-TempDir::~TempDir()
-{
-    if (path_ != "/tmp") {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-}
 
 std::string command_output(const std::string& command)
 {
@@ -38,20 +17,6 @@ std::string command_output(const std::string& command)
         out.append(buffer, n);
     EXPECT_EQ(pclose(pipe), 0) << command;
     return out;
-}
-
-bool file_exists(const std::string& path)
-{
-    std::error_code ignored;
-    return std::filesystem::exists(path, ignored);
-}
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }
 
 std::string pdf_text(const std::string& pdf)

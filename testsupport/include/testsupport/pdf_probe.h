@@ -1,26 +1,15 @@
 // Looks into written PDF files with poppler-utils: text, fonts, words with
 // their boxes, and the page rendered to grey pixels.
-#ifndef TOLVANE_PDF_PROBE_H
-#define TOLVANE_PDF_PROBE_H
+#ifndef TESTSUPPORT_PDF_PROBE_H
+#define TESTSUPPORT_PDF_PROBE_H
 
 #include <string>
 #include <vector>
 
-// A fresh directory, removed with everything in it at the end of the test.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
+#include "testsupport/files.h"
 
 // The standard output of a shell command; fails the test when it fails.
 std::string command_output(const std::string& command);
-bool file_exists(const std::string& path);
-std::string read_file(const std::string& path);
 
 std::string pdf_text(const std::string& pdf);   // UTF-8
 std::string pdf_fonts(const std::string& pdf);  // pdffonts' table

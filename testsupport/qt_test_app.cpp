@@ -1,4 +1,4 @@
-#include "platform/testing/qt_test_app.h"
+#include "testsupport/qt_test_app.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -24,7 +24,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[16] = "platform_tests";
+    char name_[16] = "velmora_tests";
     char* argv_[2] = {name_, nullptr};
     QApplication* app_ = nullptr;
 };

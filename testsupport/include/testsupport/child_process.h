@@ -1,11 +1,13 @@
 // A program started by a test, with its standard input and output on pipes.
-#ifndef PLATFORM_TESTING_CHILD_PROCESS_H
-#define PLATFORM_TESTING_CHILD_PROCESS_H
+#ifndef TESTSUPPORT_CHILD_PROCESS_H
+#define TESTSUPPORT_CHILD_PROCESS_H
 
 #include <sys/types.h>
 
 #include <string>
 #include <vector>
+
+#include "testsupport/files.h"
 
 class ChildProcess {
 public:
@@ -44,25 +46,10 @@ class PrivateSession {
 public:
     PrivateSession();
     ~PrivateSession();
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return folder_.path(); }
 
 private:
-    std::string path_;
+    TempFolder folder_;
 };
-
-// A fresh empty folder under /tmp, removed with this object.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
-
-std::string read_file(const std::string& path);
-void write_file(const std::string& path, const std::string& text, int mode = 0644);
 
 #endif

@@ -1,7 +1,7 @@
 // Reading written files back with mdbtools' own command-line programs, so
 // that the tests judge the files by an implementation independent of ours.
-#ifndef JETWRITER_TESTS_MDB_CLI_H
-#define JETWRITER_TESTS_MDB_CLI_H
+#ifndef TESTSUPPORT_MDB_CLI_H
+#define TESTSUPPORT_MDB_CLI_H
 
 #include <string>
 #include <vector>

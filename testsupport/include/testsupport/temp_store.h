@@ -1,6 +1,6 @@
 // A fresh, empty registry store for each test, removed afterwards.
-#ifndef TEMP_STORE_H
-#define TEMP_STORE_H
+#ifndef TESTSUPPORT_TEMP_STORE_H
+#define TESTSUPPORT_TEMP_STORE_H
 
 #include <stdlib.h>
 

@@ -1,4 +1,4 @@
-#include "platform/testing/child_process.h"
+#include "testsupport/child_process.h"
 
 #include <errno.h>
 #include <fcntl.h>
@@ -11,9 +11,6 @@
 #include <time.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,25 +20,6 @@ long long now_ms()
     struct timespec ts;
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
-}
-
-void remove_tree(const std::string& path)
-{
-    if (path.empty())
-        return;
-    std::string command = "rm -rf '" + path + "'";
-    if (system(command.c_str()) != 0)
-        ADD_FAILURE() << "could not remove " << path;
-}
-
-std::string make_temp_folder()
-{
-    char pattern[] = "/tmp/platform_test.XXXXXX";
-    if (!mkdtemp(pattern)) {
-        ADD_FAILURE() << "mkdtemp: " << strerror(errno);
-        return std::string();
-    }
-    return pattern;
 }
 
 }  // namespace
@@ -155,37 +133,14 @@ int run_program(const std::vector<std::string>& argv, int timeout_ms)
     return child.wait(timeout_ms);
 }
 
-PrivateSession::PrivateSession() : path_(make_temp_folder())
+PrivateSession::PrivateSession()
 {
-    chmod(path_.c_str(), 0700);
-    setenv("XDG_RUNTIME_DIR", path_.c_str(), 1);
+    chmod(path().c_str(), 0700);
+    setenv("XDG_RUNTIME_DIR", path().c_str(), 1);
 }
 
+// The folder goes afterwards, with the member.
 PrivateSession::~PrivateSession()
 {
     unsetenv("XDG_RUNTIME_DIR");
-    remove_tree(path_);
-}
-
-TempFolder::TempFolder() : path_(make_temp_folder()) {}
-
-TempFolder::~TempFolder()
-{
-    remove_tree(path_);
-}
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void write_file(const std::string& path, const std::string& text, int mode)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    chmod(path.c_str(), (mode_t)mode);
 }

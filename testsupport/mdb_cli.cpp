@@ -1,4 +1,4 @@
-#include "mdb_cli.h"
+#include "testsupport/mdb_cli.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
