@@ -8,8 +8,8 @@
 #include <QTranslator>
 
 #include <platform/qt_japanese.h>
-#include <platform/testing/child_process.h>
-#include <platform/testing/qt_test_app.h>
+#include <testsupport/child_process.h>
+#include <testsupport/qt_test_app.h>
 
 #include "Editooo.h"
 
