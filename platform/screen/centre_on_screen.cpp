@@ -17,7 +17,9 @@ void centre_on_screen(QWidget* window)
         const QMargins frame = handle->frameMargins();
         outer = window->size().grownBy(frame);
     }
+    // A window larger than the screen keeps its top left corner on it, where
+    // its caption and the start of its controls are.
     const QRect desk = screen->geometry();
-    window->move(desk.x() + (desk.width() - outer.width()) / 2,
-                 desk.y() + (desk.height() - outer.height()) / 2);
+    window->move(qMax(desk.x(), desk.x() + (desk.width() - outer.width()) / 2),
+                 qMax(desk.y(), desk.y() + (desk.height() - outer.height()) / 2));
 }
