@@ -194,7 +194,6 @@ void TFrm_Man::Grd_CdtDrawCell(TStringGrid* sender, int col, int row, const QRec
     DrawTextA(canvas, text, -1, &box, flags);
 }
 
-// Every grid painted again at once, for the size selected now.
 void repaint_grids(Lnk_inf* grd)
 {
     for (Lnk_inf* n = _nxt_lnk_(grd, nullptr); n; n = _nxt_lnk_(grd, n))
