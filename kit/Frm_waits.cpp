@@ -2,14 +2,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
-#include <QScreen>
 
 #include <atomic>
 #include <cstdint>
 
+#include <platform/centre_on_screen.h>
 #include <platform/fonts.h>
 #include <platform/qt_text.h>
 #include <platform/thread.h>
@@ -77,12 +76,7 @@ void TFrm_Wait::setVisible(bool visible)
 
 void TFrm_Wait::FormShow(QObject* /*Sender*/)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect desk = screen->geometry();
-        const QRect frame = frameGeometry();
-        move(desk.x() + (desk.width() - frame.width()) / 2,
-             desk.y() + (desk.height() - frame.height()) / 2);
-    }
+    centre_on_screen(this);
     Prg_Wait->setValue(0);
     QCoreApplication::processEvents();
 }

@@ -8,6 +8,7 @@
 
 #include <sarnet.h>
 
+#include <platform/centre_on_screen.h>
 #include <platform/module.h>
 #include <platform/msgbox.h>
 
@@ -65,6 +66,7 @@ void TFrm_Man::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!shown_) {
         shown_ = true;
+        centre_on_screen(this);
         FormShow(this);
     }
 }

@@ -57,6 +57,8 @@ Ppl_inf* fnd_ppl_(int place_id, int product_id);
 int mak_grd_(Lnk_inf* grd, Cgp_inf* cgp, Ppl_inf* ppl);
 void pos_grd_(Lnk_inf* grd);
 void del_grd_(Lnk_inf* grd);
+// Paints every grid of the list again at once, for the size selected now.
+void repaint_grids(Lnk_inf* grd);
 // The service-life text for a life in years, formed into out[256].
 void fmt_lfe_(char* out, double life);
 

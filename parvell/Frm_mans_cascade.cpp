@@ -67,7 +67,8 @@ void TFrm_Man::Lbx_PlcClick(QObject*)
 }
 
 // Rebuilds the grids of the product at the place, then shows its photo and
-// its sizes; a grid that cannot be built ends the program.
+// its sizes, and paints the grids for its first size; a grid that cannot be
+// built ends the program.
 void TFrm_Man::Lbx_PrdClick(QObject*)
 {
     Plc_inf* plc = (Plc_inf*)Lbx_Plc->Object(Lbx_Plc->ItemIndex());
@@ -100,6 +101,9 @@ void TFrm_Man::Lbx_PrdClick(QObject*)
         Lbx_Pdt->AddObject(text, pdt);
     }
     Lbx_Pdt->setItemIndex(0);
+    // The grids were painted as they were built, while the list still held
+    // the sizes of the product before: their texts follow the size now.
+    repaint_grids(&grd_lst);
 }
 
 // The hint names the product under the mouse; the list's own hint is empty

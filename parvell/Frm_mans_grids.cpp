@@ -194,8 +194,13 @@ void TFrm_Man::Grd_CdtDrawCell(TStringGrid* sender, int col, int row, const QRec
     DrawTextA(canvas, text, -1, &box, flags);
 }
 
+void repaint_grids(Lnk_inf* grd)
+{
+    for (Lnk_inf* n = _nxt_lnk_(grd, nullptr); n; n = _nxt_lnk_(grd, n))
+        grid_of(n)->Refresh();
+}
+
 void TFrm_Man::Lbx_PdtClick(QObject*)
 {
-    for (Lnk_inf* n = _nxt_lnk_(&grd_lst, nullptr); n; n = _nxt_lnk_(&grd_lst, n))
-        grid_of(n)->Refresh();
+    repaint_grids(&grd_lst);
 }

@@ -1,4 +1,7 @@
+#include <QShowEvent>
+
 #include <platform/application.h>
+#include <platform/centre_on_screen.h>
 #include <platform/files.h>
 #include <platform/shell.h>
 
@@ -49,6 +52,9 @@ TFrm_Slc::TFrm_Slc(QWidget* owner) : QDialog(owner)
 void TFrm_Slc::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Shown by the program, not brought back by the window system.
+    if (!event->spontaneous())
+        centre_on_screen(this);
     FormShow(this);
 }
 

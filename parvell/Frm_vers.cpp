@@ -1,6 +1,9 @@
 #include "Frm_vers.h"
 
+#include <QShowEvent>
+
 #include <platform/application.h>
+#include <platform/centre_on_screen.h>
 
 #include "Form_look.h"
 #include "Frm_mans.h"
@@ -53,6 +56,9 @@ TFrm_Ver::TFrm_Ver(QWidget* owner) : QDialog(owner)
 void TFrm_Ver::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Shown by the program, not brought back by the window system.
+    if (!event->spontaneous())
+        centre_on_screen(this);
     FormShow(this);
 }
 

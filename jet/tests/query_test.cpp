@@ -11,11 +11,11 @@
 #include "jet/connection.h"
 #include "jet/errors.h"
 #include "jet/query.h"
+#include <platform/convert_error.h>
 #include <testsupport/child_process.h>
 
 using jet::bmRead;
 using jet::bmWrite;
-using jet::EConvertError;
 using jet::EDatabaseError;
 using jet::TADOConnection;
 using jet::TADOQuery;
@@ -256,6 +256,8 @@ TEST_F(JetFile, FieldsReadTheirValuesAndNullsAsZeroOrEmpty)
     EXPECT_TRUE(qry_.Eof());
 }
 
+// Raising the system's one conversion error, the class Sarnet raises for a
+// date, so that a handler for either catches both.
 TEST_F(JetFile, TextsConvertToNumbersOrRaise)
 {
     run("SELECT * FROM Texts");

@@ -53,6 +53,18 @@ TYPED_TEST(EnterAsTab, KeypadEnterMovesOnToo)
     EXPECT_EQ(this->keys, std::vector<int>{0});
 }
 
+// Ctrl+Enter types no Enter (a line feed at most), so it moves nowhere.
+TYPED_TEST(EnterAsTab, CtrlEnterStaysInTheControl)
+{
+    KeyLog log;
+    QTest::keyClick(this->form.control, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(this->form.control, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), this->form.control);
+    EXPECT_EQ(log.count(QEvent::KeyPress, Qt::Key_Tab), 0);
+    EXPECT_TRUE(this->keys.empty());
+}
+
 TYPED_TEST(EnterAsTab, OtherKeysReachTheHandlerUnchanged)
 {
     QTest::keyClicks(this->form.control, QStringLiteral("a1"));

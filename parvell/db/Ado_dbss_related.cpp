@@ -1,5 +1,6 @@
 // The related-product display rules: which rows of Mst_RelatedProductDisplay
 // the selected conditions satisfy.
+#include <stdint.h>
 #include <stdlib.h>
 
 #include "Ado_dbss.h"
@@ -16,9 +17,16 @@ bool in_display_set(Lnk_inf* slc, int32_t id)
 
 }  // namespace
 
+// As a 32-bit atol converts: a value beyond the range stands at its nearest
+// end, never wrapped onto a small ID ("4294967297" is not 1).
 int32_t cnv_int_(const char* token)
 {
-    return (int32_t)atol(token);
+    long long value = strtoll(token, nullptr, 10);
+    if (value > INT32_MAX)
+        return INT32_MAX;
+    if (value < INT32_MIN)
+        return INT32_MIN;
+    return (int32_t)value;
 }
 
 // Walks the rules in descending count: a rule is accepted when its list

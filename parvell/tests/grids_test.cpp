@@ -5,6 +5,7 @@
 
 #include <string.h>
 
+#include <QScreen>
 #include <QTest>
 
 #include "parvell_on_db.h"
@@ -246,6 +247,53 @@ TEST_F(GridTexts, WithoutASizeTheTextsStandUnformatted)
     EXPECT_EQ(result(), " 約 4年");
     TStringGrid* grid = grids()[0];
     EXPECT_TRUE(painted(grid) == painted_as(grid, {"%.1fmm", "plain"}));
+    EXPECT_TRUE(boxes_->boxes().empty()) << ::testing::PrintToString(box_texts());
+}
+
+// What the window shows where the grid stands: the window's own picture as
+// the window system holds it, not a fresh painting of the grid.
+QImage on_screen(TStringGrid* grid)
+{
+    const QImage window = Frm_Man->screen()->grabWindow(Frm_Man->winId()).toImage();
+    return window.copy(QRect(grid->mapTo(Frm_Man, QPoint(0, 0)), grid->size()))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The grids of a product are built while the size list still holds the
+// sizes of the product before; the texts on screen must follow the new one.
+TEST_F(GridTexts, OnScreenFollowTheSizeOfTheProductSelectedNow)
+{
+    const char pressure[] = "最高使用圧力の50％以下（%.2fMPa以下）";
+    const double first_press[] = {1.0, 4.0};
+    for (int p = 3; p <= 5; ++p) {
+        db.add("Mst_Product", {{"ID", p}, {"Name", "p" + std::to_string(p)}, {"Life", 10.0}});
+        db.add("Mst_ProductPlace", {{"ID", p}, {"Mst_PlaceID", 10}, {"Mst_ProductID", p}});
+        if (p < 5)  // product 5 has no size
+            db.add("Mst_ProductDetail", {{"ID", p + 1}, {"Mst_ProductID", p}, {"Press", first_press[p - 3]}});
+    }
+    group(1, "g");
+    add_condition(db, 11, 1, pressure, 1.0, 3, 0.5);
+    add_condition(db, 12, 1, "plain", 0.5);
+    for (int p = 3; p <= 5; ++p) {
+        show(11, p);
+        show(12, p);
+    }
+    start_checked();
+    struct Step {
+        int product;
+        const char* shown;
+    };
+    for (const Step& step : {Step{3, "最高使用圧力の50％以下（0.50MPa以下）"},
+                             Step{4, "最高使用圧力の50％以下（2.00MPa以下）"},
+                             Step{3, "最高使用圧力の50％以下（0.50MPa以下）"},
+                             Step{5, pressure}}) {
+        click_item(Frm_Man->Lbx_Prd, step.product - 1);
+        pump();
+        ASSERT_EQ(grids().size(), 1u);
+        TStringGrid* grid = grids()[0];
+        EXPECT_TRUE(on_screen(grid) == painted_as(grid, {step.shown, "plain"}).convertToFormat(QImage::Format_RGB32))
+            << "product " << step.product;
+    }
     EXPECT_TRUE(boxes_->boxes().empty()) << ::testing::PrintToString(box_texts());
 }
 

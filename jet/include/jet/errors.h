@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include <platform/convert_error.h>
+
 namespace jet {
 
 // Any failure of the database itself: a file that cannot be opened, a wrong
@@ -15,11 +17,10 @@ public:
     explicit EDatabaseError(const std::string& message) : std::runtime_error(message) {}
 };
 
-// A field value that its accessor cannot convert (text "abc" read as an integer).
-class EConvertError : public std::runtime_error {
-public:
-    explicit EConvertError(const std::string& message) : std::runtime_error(message) {}
-};
+// A field value that its accessor cannot convert (text "abc" read as an
+// integer): the one conversion error of the whole system, so that a handler
+// for a date that cannot be converted catches this one as well.
+using EConvertError = ::EConvertError;
 
 }  // namespace jet
 

@@ -247,6 +247,20 @@ TEST_F(DbTest, RelatedProductDisplayRowsComeInDescendingCountKeepingTiesInOrder)
     EXPECT_EQ(order, (std::vector<int>{2, 5, 3, 1, 6}));
 }
 
+// An ID beyond the 32-bit range must not wrap onto a small ID and so match
+// display row 1.
+TEST(ConvertingAnIdToken, ReadsAsA32BitAtolDoesSaturatingOutOfRange)
+{
+    EXPECT_EQ(cnv_int_(" 12,"), 12);
+    EXPECT_EQ(cnv_int_("-7x"), -7);
+    EXPECT_EQ(cnv_int_("x1"), 0);
+    EXPECT_EQ(cnv_int_("2147483647"), INT32_MAX);
+    EXPECT_EQ(cnv_int_("4294967297"), INT32_MAX);
+    EXPECT_EQ(cnv_int_("99999999999999999999999"), INT32_MAX);
+    EXPECT_EQ(cnv_int_("-2147483648"), INT32_MIN);
+    EXPECT_EQ(cnv_int_("-4294967297"), INT32_MIN);
+}
+
 TEST_F(DbTest, NullsReadAsZeroEmptyTextAndNoStream)
 {
     db.add("Mst_Product", {{"ID", 1}});

@@ -19,6 +19,9 @@ public:
 
 class TJPEGImage {
 public:
+    // Raises std::bad_alloc when the decoder cannot be had.
+    TJPEGImage();
+
     // Each load decodes at once; on failure it raises JpegError and the
     // picture keeps what it held before.
     void LoadFromMemory(const void* data, size_t size);
