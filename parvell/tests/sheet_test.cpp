@@ -144,16 +144,6 @@ TEST_F(SampleSheet, JournalAndPdfHoldTheWholeSheet)
               std::string::npos);
 }
 
-// Printing changes nothing: the same selection prints again at once.
-TEST_F(SampleSheet, PrintsAgainTheSame)
-{
-    const std::vector<std::string> first = texts_of(print_journal());
-    const std::vector<std::string> second = texts_of(print_journal());
-    // The fixed texts and one condition row per grid.
-    ASSERT_EQ(first.size(), 70 + 2 * grids().size());
-    EXPECT_EQ(first, second);
-}
-
 // A job that cannot start (a PDF in a missing folder): the box, then the
 // window closes.
 TEST_F(SampleSheet, AnAnswerZeroIsReportedAndEndsTheProgram)
