@@ -2,6 +2,7 @@
 // back from the library's journal and with poppler.
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -19,6 +20,22 @@
 #include "Calculation_sheet.h"
 #include "Frm_waits.h"
 #include "parvell_on_db.h"
+
+// Token lists that cannot be built, while the flag is set (as when memory
+// runs out); otherwise Quillon's own.
+bool fail_token_lists = false;
+
+extern "C" int _get_tkn_(Lnk_inf* head, int* count, const char* text, const char* sep)
+{
+    using Tokens = int (*)(Lnk_inf*, int*, const char*, const char*);
+    static const Tokens quillon = (Tokens)dlsym(RTLD_NEXT, "_get_tkn_");
+    if (!fail_token_lists)
+        return quillon(head, count, text, sep);
+    _ini_lnk_(head);
+    if (count)
+        *count = 0;
+    return 0;
+}
 
 namespace {
 
@@ -262,20 +279,27 @@ TEST_F(SheetCases, ConditionRowsAndResult)
 }
 
 // A product without a drawing prints the whole sheet; a drawing that is no
-// JPEG picture ends the sheet after the emblem, without a message.
-TEST_F(SheetCases, DrawingMissingOrBroken)
+// JPEG picture ends the sheet after the emblem, and so does a parts table
+// whose token lists cannot be built; no message in either case.
+TEST_F(SheetCases, APictureOrPartsTableThatFailsEndsTheSheet)
 {
+    const std::string emblem_then_end = "prt_grf_ x=149 y=27 wid=46 hgt=5.9595 mod=1 pic=165x22 -> 1\nend_prt_ ";
     setenv("TOLVANE_PDF", pdf().c_str(), 1);
     select_product(1);
     EXPECT_EQ(prt_sht_(product(), size(), &grd_lst, "x"), 1);
+    fail_token_lists = true;
+    const std::string failed_parts = folder.file("parts.txt");
+    setenv("TOLVANE_JOURNAL", failed_parts.c_str(), 1);
+    EXPECT_EQ(prt_sht_(product(), size(), &grd_lst, "x"), 2);
+    fail_token_lists = false;
+    EXPECT_NE(file_text(failed_parts).find(emblem_then_end), std::string::npos);
+
     select_product(5);
     EXPECT_EQ(prt_sht_(product(), size(), &grd_lst, "x"), 2);
-
     const std::string journal = print_journal();
     EXPECT_EQ(journal.find("prt_grf_ x=29.5"), std::string::npos);
     EXPECT_EQ(texts_of(journal).size(), 2u);  // title and product line
-    const std::string tail = "prt_grf_ x=149 y=27 wid=46 hgt=5.9595 mod=1 pic=165x22 -> 1\nend_prt_ ";
-    EXPECT_NE(journal.find(tail), std::string::npos) << journal;
+    EXPECT_NE(journal.find(emblem_then_end), std::string::npos) << journal;
     EXPECT_TRUE(boxes_->boxes().empty()) << ::testing::PrintToString(box_texts());
 }
 
