@@ -132,6 +132,7 @@ public:
     void Img_Rp1Click(QObject* sender);
     void Img_Rp1MouseMove(QObject* sender, Qt::KeyboardModifiers shift, int x, int y);
     void Btn_ClsClick(QObject* sender);
+    void Btn_PrtClick(QObject* sender);
     void Btn_St11Click(QObject* sender);
 
     // Condition-grid events

@@ -204,6 +204,6 @@ void TFrm_Man::build_form()
     }
     for (TBitBtn* button : {Btn_St11, Btn_St12, Btn_St21, Btn_St22})
         on_click(button, [this, button] { Btn_St11Click(button); });
-    Btn_Prt->setEnabled(false);  // printing the sheet comes with the print road
+    on_click(Btn_Prt, [this] { Btn_PrtClick(Btn_Prt); });
     on_click(Btn_Cls, [this] { Btn_ClsClick(Btn_Cls); });
 }

@@ -101,3 +101,22 @@ GreyPage render_page(const std::string& pdf)
         page = GreyPage{};
     return page;
 }
+
+Rgb pdf_colour_at(const std::string& pdf, double x_mm, double y_mm)
+{
+    const std::string prefix = pdf + ".colour";
+    command_output("pdftoppm -r 254 -singlefile -f 1 -l 1 '" + pdf + "' '" + prefix + "'");
+    const std::string ppm = read_file(prefix + ".ppm");
+    int width = 0, height = 0, maxval = 0, header = 0;
+    if (sscanf(ppm.c_str(), "P6 %d %d %d%n", &width, &height, &maxval, &header) != 3 || maxval != 255) {
+        ADD_FAILURE() << "not an 8-bit colour map";
+        return Rgb{-1, -1, -1};
+    }
+    const int x = (int)(x_mm * GreyPage::pixels_per_mm), y = (int)(y_mm * GreyPage::pixels_per_mm);
+    const size_t at = (size_t)header + 1 + ((size_t)y * width + x) * 3;
+    if (x < 0 || y < 0 || x >= width || y >= height || at + 2 >= ppm.size()) {
+        ADD_FAILURE() << "point outside the page";
+        return Rgb{-1, -1, -1};
+    }
+    return Rgb{(unsigned char)ppm[at], (unsigned char)ppm[at + 1], (unsigned char)ppm[at + 2]};
+}

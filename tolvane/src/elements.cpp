@@ -133,6 +133,9 @@ bool draw_picture(QPainter& painter, PageScale scale, const Rct_inf& area, int m
         centred.moveCenter(target.center());
         target = centred;
     }
+    // The PDF engine would store the picture as a lossy JPEG; the sheets'
+    // pictures are to reach the page with their pixels as they are.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.drawImage(target, picture);
     return true;
 }

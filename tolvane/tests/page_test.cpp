@@ -1,6 +1,10 @@
 // The test page written to PDF and looked at with poppler-utils.
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include <QImage>
+
 #include "pdf_job.h"
 #include "testsupport/pdf_probe.h"
 #include "test_page.h"
@@ -76,3 +80,25 @@ TEST_F(TestPage, FrameBoxesAndPictureShowWhereTheyBelong)
 }
 
 }  // namespace
+
+// A picture reaches the PDF without loss: its pure colours come out exact
+// (a lossy store gives a red stripe as 209, 19, 19).
+TEST(PagePictures, KeepTheirPixels)
+{
+    TempFolder dir;
+    const std::string pdf = dir.file("stripes.pdf");
+    QImage stripes(40, 10, QImage::Format_RGB32);
+    stripes.fill(qRgb(255, 0, 0));
+    for (int y = 0; y < 10; ++y)
+        for (int x = 20; x < 40; ++x)
+            stripes.setPixel(x, y, qRgb(0, 88, 176));
+    ASSERT_EQ(print_pdf(pdf, [&] {
+                  Rct_inf box{20, 20, 40, 10};
+                  prt_grf_(&box, 1, &stripes);
+              }),
+              1);
+    const Rgb red = pdf_colour_at(pdf, 30, 25);
+    EXPECT_EQ((std::vector<int>{red.r, red.g, red.b}), (std::vector<int>{255, 0, 0}));
+    const Rgb blue = pdf_colour_at(pdf, 50, 25);
+    EXPECT_EQ((std::vector<int>{blue.r, blue.g, blue.b}), (std::vector<int>{0, 88, 176}));
+}

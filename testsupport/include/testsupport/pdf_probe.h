@@ -37,4 +37,11 @@ struct GreyPage {
 };
 GreyPage render_page(const std::string& pdf);
 
+// The colour of the first page at the point (x, y) in millimetres, rendered
+// in colour at 254 dpi.
+struct Rgb {
+    int r, g, b;
+};
+Rgb pdf_colour_at(const std::string& pdf, double x_mm, double y_mm);
+
 #endif
