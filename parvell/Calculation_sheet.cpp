@@ -161,7 +161,7 @@ void prt_cdt_(Pdt_inf* pdt, Lnk_inf* grd, const char* ans)
         const Cdt_inf* cdt = (const Cdt_inf*)grid->Object(1, row);
         const double y = 114 + 4.75 * i;
         print_text(&txt, 47, y, 47, 4.75, 9, 5, 5, cgp->Detail);
-        fmt_cdt_(text, sizeof text, cdt, pdt);
+        format_condition_text(text, sizeof text, cdt, pdt);
         print_text(&txt, 94, y, 78, 4.75, 9, 5, 5, text);
     }
 

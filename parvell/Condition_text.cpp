@@ -50,7 +50,7 @@ bool is_value_format(const char* text)
     return conversions == 1;
 }
 
-void fmt_cdt_(char* out, int size, const Cdt_inf* cdt, const Pdt_inf* pdt)
+void format_condition_text(char* out, int size, const Cdt_inf* cdt, const Pdt_inf* pdt)
 {
     double value;
     switch (pdt ? cdt->DisplayValueType : 0) {

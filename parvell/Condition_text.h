@@ -12,6 +12,6 @@ bool is_value_format(const char* text);
 // The condition's Detail formatted with its display value times the size
 // value that its display type names; plain Detail for other types and for
 // texts that are not a safe format, and while no size is selected (pdt null).
-void fmt_cdt_(char* out, int size, const Cdt_inf* cdt, const Pdt_inf* pdt);
+void format_condition_text(char* out, int size, const Cdt_inf* cdt, const Pdt_inf* pdt);
 
 #endif

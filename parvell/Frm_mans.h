@@ -51,7 +51,7 @@ char* get_pvr_();
 
 // Selection cascade
 void set_pip_(Lnk_inf* pip);
-Ppl_inf* fnd_ppl_(int place_id, int product_id);
+Ppl_inf* find_product_place(int place_id, int product_id);
 
 // Condition grids
 int mak_grd_(Lnk_inf* grd, Cgp_inf* cgp, Ppl_inf* ppl);
@@ -60,7 +60,7 @@ void del_grd_(Lnk_inf* grd);
 // Paints every grid of the list again at once, for the size selected now.
 void repaint_grids(Lnk_inf* grd);
 // The service-life text for a life in years, formed into out[256].
-void fmt_lfe_(char* out, double life);
+void format_life(char* out, double life);
 
 // Related products
 void clr_rpd_();

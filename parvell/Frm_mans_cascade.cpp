@@ -23,7 +23,7 @@ void product_hint(char* out, const Prd_inf* prd)
 }  // namespace
 
 // The first product-place row of a product at a place, or null.
-Ppl_inf* fnd_ppl_(int place_id, int product_id)
+Ppl_inf* find_product_place(int place_id, int product_id)
 {
     for (Lnk_inf* n = _nxt_lnk_(&ppl_lst, nullptr); n; n = _nxt_lnk_(&ppl_lst, n)) {
         Ppl_inf* ppl = (Ppl_inf*)LNK_DAT(n);
@@ -59,7 +59,7 @@ void TFrm_Man::Lbx_PlcClick(QObject*)
     Lbx_Prd->Clear();
     for (Lnk_inf* n = _nxt_lnk_(&prd_lst, nullptr); n; n = _nxt_lnk_(&prd_lst, n)) {
         Prd_inf* prd = (Prd_inf*)LNK_DAT(n);
-        if (fnd_ppl_(plc->ID, prd->ID))
+        if (find_product_place(plc->ID, prd->ID))
             Lbx_Prd->AddObject(prd->Name, prd);
     }
     Lbx_Prd->setItemIndex(0);
@@ -74,7 +74,7 @@ void TFrm_Man::Lbx_PrdClick(QObject*)
     Plc_inf* plc = (Plc_inf*)Lbx_Plc->Object(Lbx_Plc->ItemIndex());
     Prd_inf* prd = (Prd_inf*)Lbx_Prd->Object(Lbx_Prd->ItemIndex());
     del_grd_(&grd_lst);
-    Ppl_inf* ppl = fnd_ppl_(plc->ID, prd->ID);
+    Ppl_inf* ppl = find_product_place(plc->ID, prd->ID);
     int ok = 1;
     if (ppl) {
         for (Lnk_inf* n = _nxt_lnk_(&cgp_lst, nullptr); n && ok; n = _nxt_lnk_(&cgp_lst, n))

@@ -122,7 +122,7 @@ void del_grd_(Lnk_inf* grd)
 
 // Life in whole years, then whole months of the rest; the month part is
 // worked out in extended precision so that 8.5 gives 6 months, not 5.
-void fmt_lfe_(char* out, double life)
+void format_life(char* out, double life)
 {
     if (!(life < INT_MAX))
         life = INT_MAX;
@@ -152,7 +152,7 @@ void TFrm_Man::Grd_CdtSelectCell(TStringGrid* sender, int, int row, bool&)
         life = condition_of(grid, r)->Factor * life;
     }
     char text[256];
-    fmt_lfe_(text, life);
+    format_life(text, life);
     Edt_Ans->setText(qt_from_sjis(text));
 }
 
@@ -187,7 +187,7 @@ void TFrm_Man::Grd_CdtDrawCell(TStringGrid* sender, int col, int row, const QRec
         canvas->fillRect(QRect(left, top, right - left, bottom - top), silver);
     } else {
         left += 3;
-        fmt_cdt_(text, sizeof text, cdt, pdt);
+        format_condition_text(text, sizeof text, cdt, pdt);
         canvas->fillRect(rect, row == sender->Row() ? sky_blue : Qt::white);
     }
     RECT box = {left, top, right, bottom};

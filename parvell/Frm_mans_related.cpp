@@ -90,7 +90,7 @@ int set_rpd_(Lnk_inf* grd)
     Lnk_inf acc = {nullptr, nullptr};
     int ok = 1;
     clr_rpd_();
-    Ppl_inf* ppl = fnd_ppl_(plc->ID, prd->ID);
+    Ppl_inf* ppl = find_product_place(plc->ID, prd->ID);
     if (ppl && !collect_display_set(&slc, grd, ppl))
         ok = 0;
     // The field's own visibility, whether or not the window is shown yet.

@@ -162,12 +162,12 @@ struct Rdp_inf {  // Mst_RelatedProductDisplay
 #define COLUMN(rec, field, typ) \
     {nullptr, nullptr, #field, typ, typ == COL_TXT ? (int32_t)sizeof(rec::field) : 0, offsetof(rec, field)}
 
-inline constexpr Col_inf pip_col[] = {COLUMN(Pip_inf, ID, COL_INT), COLUMN(Pip_inf, Name, COL_TXT)};
+inline constexpr Col_inf pipe_columns[] = {COLUMN(Pip_inf, ID, COL_INT), COLUMN(Pip_inf, Name, COL_TXT)};
 
-inline constexpr Col_inf plc_col[] = {
+inline constexpr Col_inf place_columns[] = {
     COLUMN(Plc_inf, ID, COL_INT), COLUMN(Plc_inf, Mst_PipeID, COL_INT), COLUMN(Plc_inf, Name, COL_TXT)};
 
-inline constexpr Col_inf prd_col[] = {
+inline constexpr Col_inf product_columns[] = {
     COLUMN(Prd_inf, ID, COL_INT),           COLUMN(Prd_inf, Name, COL_TXT),
     COLUMN(Prd_inf, Life, COL_FLT),         COLUMN(Prd_inf, Dimension1, COL_TXT),
     COLUMN(Prd_inf, Dimension2, COL_TXT),   COLUMN(Prd_inf, Photo, COL_BLB),
@@ -175,34 +175,34 @@ inline constexpr Col_inf prd_col[] = {
     COLUMN(Prd_inf, MaterialName, COL_TXT), COLUMN(Prd_inf, PartCnt, COL_TXT),
     COLUMN(Prd_inf, URL, COL_TXT)};
 
-inline constexpr Col_inf pdt_col[] = {
+inline constexpr Col_inf size_columns[] = {
     COLUMN(Pdt_inf, ID, COL_INT),       COLUMN(Pdt_inf, Mst_ProductID, COL_INT),
     COLUMN(Pdt_inf, Diameter, COL_TXT), COLUMN(Pdt_inf, Length, COL_TXT),
     COLUMN(Pdt_inf, MX, COL_FLT),       COLUMN(Pdt_inf, PX, COL_FLT),
     COLUMN(Pdt_inf, Y, COL_FLT),        COLUMN(Pdt_inf, Press, COL_FLT)};
 
-inline constexpr Col_inf cgp_col[] = {COLUMN(Cgp_inf, ID, COL_INT), COLUMN(Cgp_inf, Detail, COL_TXT)};
+inline constexpr Col_inf condition_group_columns[] = {COLUMN(Cgp_inf, ID, COL_INT), COLUMN(Cgp_inf, Detail, COL_TXT)};
 
-inline constexpr Col_inf cdt_col[] = {
+inline constexpr Col_inf condition_columns[] = {
     COLUMN(Cdt_inf, ID, COL_INT),     COLUMN(Cdt_inf, Mst_ConditionGroupID, COL_INT),
     COLUMN(Cdt_inf, Detail, COL_TXT), COLUMN(Cdt_inf, Factor, COL_FLT),
     COLUMN(Cdt_inf, DisplayValue, COL_FLT), COLUMN(Cdt_inf, DisplayValueType, COL_INT)};
 
-inline constexpr Col_inf ppl_col[] = {
+inline constexpr Col_inf product_place_columns[] = {
     COLUMN(Ppl_inf, ID, COL_INT), COLUMN(Ppl_inf, Mst_PlaceID, COL_INT), COLUMN(Ppl_inf, Mst_ProductID, COL_INT)};
 
-inline constexpr Col_inf cds_col[] = {
+inline constexpr Col_inf condition_display_columns[] = {
     COLUMN(Cds_inf, ID, COL_INT), COLUMN(Cds_inf, Mst_ConditionID, COL_INT),
     COLUMN(Cds_inf, Mst_ProductPlaceID, COL_INT)};
 
-inline constexpr Col_inf rpd_col[] = {
+inline constexpr Col_inf related_product_columns[] = {
     COLUMN(Rpd_inf, ID, COL_INT),            COLUMN(Rpd_inf, Name, COL_TXT),
     COLUMN(Rpd_inf, Dimension, COL_TXT),     COLUMN(Rpd_inf, Photo, COL_BLB),
     COLUMN(Rpd_inf, URL, COL_TXT),           COLUMN(Rpd_inf, StartCaption1, COL_TXT),
     COLUMN(Rpd_inf, StartPath1, COL_TXT),    COLUMN(Rpd_inf, StartCaption2, COL_TXT),
     COLUMN(Rpd_inf, StartPath2, COL_TXT)};
 
-inline constexpr Col_inf rdp_col[] = {
+inline constexpr Col_inf related_display_columns[] = {
     COLUMN(Rdp_inf, ID, COL_INT), COLUMN(Rdp_inf, Mst_ConditionDisplayID, COL_TXT),
     COLUMN(Rdp_inf, Mst_ConditionDisplayIDCnt, COL_INT), COLUMN(Rdp_inf, Mst_RelatedProductID, COL_INT)};
 
@@ -211,36 +211,36 @@ inline constexpr Col_inf rdp_col[] = {
 enum { VER_LEN = 64 };  // the database version buffer of the main window
 
 // The column Version of the table Version, pointed at the version buffer itself.
-inline constexpr Col_inf ver_col[] = {{nullptr, nullptr, "Version", COL_TXT, VER_LEN, 0}};
+inline constexpr Col_inf version_columns[] = {{nullptr, nullptr, "Version", COL_TXT, VER_LEN, 0}};
 
 // The templates' lengths.
-inline constexpr int32_t PIP_COL = (int32_t)std::size(pip_col);
-inline constexpr int32_t PLC_COL = (int32_t)std::size(plc_col);
-inline constexpr int32_t PRD_COL = (int32_t)std::size(prd_col);
-inline constexpr int32_t PDT_COL = (int32_t)std::size(pdt_col);
-inline constexpr int32_t CGP_COL = (int32_t)std::size(cgp_col);
-inline constexpr int32_t CDT_COL = (int32_t)std::size(cdt_col);
-inline constexpr int32_t PPL_COL = (int32_t)std::size(ppl_col);
-inline constexpr int32_t CDS_COL = (int32_t)std::size(cds_col);
-inline constexpr int32_t RPD_COL = (int32_t)std::size(rpd_col);
-inline constexpr int32_t RDP_COL = (int32_t)std::size(rdp_col);
-inline constexpr int32_t VER_COL = (int32_t)std::size(ver_col);
+inline constexpr int32_t pipe_column_count = (int32_t)std::size(pipe_columns);
+inline constexpr int32_t place_column_count = (int32_t)std::size(place_columns);
+inline constexpr int32_t product_column_count = (int32_t)std::size(product_columns);
+inline constexpr int32_t size_column_count = (int32_t)std::size(size_columns);
+inline constexpr int32_t condition_group_column_count = (int32_t)std::size(condition_group_columns);
+inline constexpr int32_t condition_column_count = (int32_t)std::size(condition_columns);
+inline constexpr int32_t product_place_column_count = (int32_t)std::size(product_place_columns);
+inline constexpr int32_t condition_display_column_count = (int32_t)std::size(condition_display_columns);
+inline constexpr int32_t related_product_column_count = (int32_t)std::size(related_product_columns);
+inline constexpr int32_t related_display_column_count = (int32_t)std::size(related_display_columns);
+inline constexpr int32_t version_column_count = (int32_t)std::size(version_columns);
 
 // Copies cnt descriptors of a template into col and points each at its
 // field of the row record rec: dst, or blb for COL_BLB.
 void point_columns(Col_inf* col, const Col_inf* tpl, int32_t cnt, void* rec);
 
-extern const char pip_sql[];
-extern const char plc_sql[];
-extern const char prd_sql[];
-extern const char pdt_sql[];
-extern const char cgp_sql[];
-extern const char cdt_sql[];
-extern const char ppl_sql[];
-extern const char cds_sql[];
-extern const char rpd_sql[];
-extern const char rdp_sql[];
-extern const char ver_sql[];
+extern const char pipe_query[];
+extern const char place_query[];
+extern const char product_query[];
+extern const char size_query[];
+extern const char condition_group_query[];
+extern const char condition_query[];
+extern const char product_place_query[];
+extern const char condition_display_query[];
+extern const char related_product_query[];
+extern const char related_display_query[];
+extern const char version_query[];
 
 // ---- Loaders --------------------------------------------------------------
 // Each fills the zeroed list head it is given on cur_dbs and returns 1 when
@@ -259,7 +259,7 @@ int32_t lod_ppl_(Lnk_inf* lst);  // Ppl_inf
 int32_t lod_cds_(Lnk_inf* lst);  // Cds_inf with Invalidate 0
 int32_t lod_rpd_(Lnk_inf* lst);  // Rpd_inf, ascending ID
 
-// The related-product display rules (rdp_sql) that the selected display
+// The related-product display rules (related_display_query) that the selected display
 // rows slc (int32 IDs) satisfy, appended to acc as whole Rdp_inf rows: 1, or
 // 0 when a node or a token list could not be had.
 int32_t sel_rdp_(Lnk_inf* acc, Lnk_inf* slc);

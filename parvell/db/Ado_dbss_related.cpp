@@ -37,11 +37,11 @@ int32_t sel_rdp_(Lnk_inf* acc, Lnk_inf* slc)
     int32_t ok = 1;
     int32_t ref = 0;
     Rdp_inf row;
-    Col_inf col[RDP_COL];
-    point_columns(col, rdp_col, RDP_COL, &row);
-    int32_t n = ado_qry_(cur_dbs, rdp_sql);
+    Col_inf col[related_display_column_count];
+    point_columns(col, related_display_columns, related_display_column_count, &row);
+    int32_t n = ado_qry_(cur_dbs, related_display_query);
     for (; ok && n > 0; --n) {
-        ado_get_(cur_dbs, col, RDP_COL);
+        ado_get_(cur_dbs, col, related_display_column_count);
         if (ref > row.Mst_ConditionDisplayIDCnt)
             break;
         Lnk_inf tokens = {nullptr, nullptr};

@@ -13,15 +13,15 @@ void point_columns(Col_inf* col, const Col_inf* tpl, int32_t cnt, void* rec)
     }
 }
 
-const char pip_sql[] = "SELECT * FROM Mst_Pipe ORDER BY ID";
-const char plc_sql[] = "SELECT * FROM Mst_Place";
-const char prd_sql[] = "SELECT * FROM Mst_Product ORDER BY ID";
-const char pdt_sql[] = "SELECT * FROM Mst_ProductDetail";
-const char cgp_sql[] = "SELECT * FROM Mst_ConditionGroup ORDER BY ID";
-const char cdt_sql[] = "SELECT * FROM Mst_Condition";
-const char ppl_sql[] = "SELECT * FROM Mst_ProductPlace";
-const char cds_sql[] = "SELECT * FROM Mst_ConditionDisplay WHERE Invalidate=0";
-const char rpd_sql[] = "SELECT * FROM Mst_RelatedProduct ORDER BY ID";
-const char rdp_sql[] =
+const char pipe_query[] = "SELECT * FROM Mst_Pipe ORDER BY ID";
+const char place_query[] = "SELECT * FROM Mst_Place";
+const char product_query[] = "SELECT * FROM Mst_Product ORDER BY ID";
+const char size_query[] = "SELECT * FROM Mst_ProductDetail";
+const char condition_group_query[] = "SELECT * FROM Mst_ConditionGroup ORDER BY ID";
+const char condition_query[] = "SELECT * FROM Mst_Condition";
+const char product_place_query[] = "SELECT * FROM Mst_ProductPlace";
+const char condition_display_query[] = "SELECT * FROM Mst_ConditionDisplay WHERE Invalidate=0";
+const char related_product_query[] = "SELECT * FROM Mst_RelatedProduct ORDER BY ID";
+const char related_display_query[] =
     "SELECT * from Mst_RelatedProductDisplay WHERE Invalidate=0 ORDER BY Mst_ConditionDisplayIDCnt DESC ";
-const char ver_sql[] = "SELECT * FROM Version";
+const char version_query[] = "SELECT * FROM Version";

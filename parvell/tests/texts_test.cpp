@@ -11,7 +11,7 @@ namespace {
 std::string life_text(double life)
 {
     char out[256];
-    fmt_lfe_(out, life);
+    format_life(out, life);
     return out;
 }
 
@@ -79,7 +79,7 @@ protected:
         cdt.DisplayValue = value;
         char out[128];
         memset(out, 'x', sizeof out);
-        fmt_cdt_(out, sizeof out, &cdt, with_size ? &size_ : nullptr);
+        format_condition_text(out, sizeof out, &cdt, with_size ? &size_ : nullptr);
         EXPECT_NE(memchr(out, '\0', sizeof out), nullptr);
         return out;
     }

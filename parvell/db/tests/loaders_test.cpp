@@ -231,13 +231,13 @@ TEST_F(DbTest, RelatedProductDisplayRowsComeInDescendingCountKeepingTiesInOrder)
                 {"Invalidate", invalid[i]}});
     open();
     Rdp_inf rec;
-    Col_inf col[RDP_COL];
-    point_columns(col, rdp_col, RDP_COL, &rec);
-    int32_t n = ado_qry_(cur_dbs, rdp_sql);
+    Col_inf col[related_display_column_count];
+    point_columns(col, related_display_columns, related_display_column_count, &rec);
+    int32_t n = ado_qry_(cur_dbs, related_display_query);
     ASSERT_EQ(n, 5);
     std::vector<int> order;
     for (int32_t i = 0; i < n; ++i) {
-        ado_get_(cur_dbs, col, RDP_COL);
+        ado_get_(cur_dbs, col, related_display_column_count);
         order.push_back(rec.ID);
         EXPECT_STREQ(rec.Mst_ConditionDisplayID, "1,2");
         EXPECT_EQ(rec.Mst_ConditionDisplayIDCnt, counts[rec.ID - 1]);
@@ -369,10 +369,10 @@ TEST_F(DbTest, TextsLongerThanTheirBuffersAreCutWholeCharactersAndTerminated)
     EXPECT_EQ(r->Photo, nullptr);
 
     Rdp_inf rec;
-    Col_inf col[RDP_COL];
-    point_columns(col, rdp_col, RDP_COL, &rec);
-    ASSERT_EQ(ado_qry_(cur_dbs, rdp_sql), 1);
-    ado_get_(cur_dbs, col, RDP_COL);
+    Col_inf col[related_display_column_count];
+    point_columns(col, related_display_columns, related_display_column_count, &rec);
+    ASSERT_EQ(ado_qry_(cur_dbs, related_display_query), 1);
+    ado_get_(cur_dbs, col, related_display_column_count);
     ado_end_(cur_dbs);
     EXPECT_EQ(rec.Mst_ConditionDisplayID, std::string(128, '1'));
     EXPECT_EQ(rec.Mst_ConditionDisplayIDCnt, 4);
@@ -450,7 +450,7 @@ TEST_F(DbTest, AMissingColumnOrAnUnconvertibleValueRaisesWithoutLeakingStreams)
 
 TEST_F(DbTest, QueriesOnNoDatabaseRaiseInsteadOfCrashing)
 {
-    EXPECT_THROW(ado_qry_(nullptr, pip_sql), jet::EDatabaseError);
+    EXPECT_THROW(ado_qry_(nullptr, pipe_query), jet::EDatabaseError);
     EXPECT_THROW(lod_pip_(&pip), jet::EDatabaseError);
 }
 
@@ -465,7 +465,7 @@ TEST_F(DbTest, DescriptorsOfAnUnknownTypeAreSkippedAndTheRowStillAdvances)
     Pip_inf rec = {};
     strcpy(rec.Name, "kept");
     Col_inf col[2] = {{&rec.ID, nullptr, "ID", COL_INT, 0, 0}, {rec.Name, nullptr, "Name", 9, 17, 0}};
-    ASSERT_EQ(ado_qry_(cur_dbs, pip_sql), 2);
+    ASSERT_EQ(ado_qry_(cur_dbs, pipe_query), 2);
     ado_get_(cur_dbs, col, 2);
     EXPECT_EQ(rec.ID, 1);
     ado_get_(cur_dbs, col, 2);
