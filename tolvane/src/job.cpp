@@ -49,6 +49,13 @@ std::unique_ptr<QFileDevice> open_pdf_file(const QString& path)
     return file;
 }
 
+// Nobody could answer a dialog on these platforms: it would wait for ever.
+bool dialog_can_be_answered()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
 bool ask_user(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
@@ -75,7 +82,7 @@ PrintJob::Answer PrintJob::start(const Prt_ini* owner, std::unique_ptr<PrintJob>
     const QString pdf = pdf_path();
     std::unique_ptr<PrintJob> started(new PrintJob(owner));
     const AppKind app = ensure_application(pdf.isEmpty(), started->own_app_);
-    if (pdf.isEmpty() && app != AppKind::widgets) {
+    if (pdf.isEmpty() && (app != AppKind::widgets || !dialog_can_be_answered())) {
         job = std::move(started);
         return declined;
     }
