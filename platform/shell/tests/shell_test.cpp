@@ -41,7 +41,7 @@ protected:
     // The lines the started program recorded, once it has written them all.
     std::vector<std::string> recorded()
     {
-        for (int i = 0; i < 500; ++i) {
+        for (int i = 0; i < 3000; ++i) {  // up to 30 s on a busy machine
             std::string text = read_file(log_);
             if (text.size() >= 4 && text.compare(text.size() - 4, 4, "end\n") == 0) {
                 std::vector<std::string> lines;
