@@ -1,6 +1,6 @@
 // Started by the shell tests as a program or as the desktop's opener: appends
 // its folder and arguments to $VELMORA_ARGS_LOG ("cwd=...", "arg=..." per
-// argument, then "end"), waits until the file $VELMORA_ARGS_HOLD exists when
+// argument, then "end"), waits while the file $VELMORA_ARGS_HOLD exists when
 // that is set, and exits with $VELMORA_ARGS_EXIT.
 #include <stdio.h>
 #include <stdlib.h>
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
         fclose(log);
     }
     const char* hold = getenv("VELMORA_ARGS_HOLD");
-    while (hold && access(hold, F_OK) != 0)
+    while (hold && access(hold, F_OK) == 0)
         usleep(10 * 1000);
     const char* code = getenv("VELMORA_ARGS_EXIT");
     return code ? atoi(code) : 0;

@@ -127,12 +127,13 @@ TEST_F(ShellExecute, OpenerStillRunningCountsAsStarted)
 {
     write_file(folder_.file("doc.pdf"), "%PDF-1.4");
     // The opener would fail, but is held until the answer has come.
-    const std::string release = folder_.file("release");
-    setenv("VELMORA_ARGS_HOLD", release.c_str(), 1);
+    const std::string hold = folder_.file("hold");
+    write_file(hold, "");
+    setenv("VELMORA_ARGS_HOLD", hold.c_str(), 1);
     setenv("VELMORA_ARGS_EXIT", "3", 1);
     EXPECT_GT(code(ShellExecuteA(nullptr, "open", "doc.pdf", nullptr, nullptr, SW_SHOW)), 32);
-    write_file(release, "");
     EXPECT_EQ(recorded().size(), 3u);  // it did run: cwd, the document, end
+    unlink(hold.c_str());
 }
 
 TEST_F(ShellExecute, MissingFilesFoldersAndUnknownVerbs)
