@@ -35,15 +35,21 @@ void set_sheet(QPrinter& printer)
 // A regular file (or a new one) is written through a temporary file that
 // replaces it only when complete, so a failed job never leaves a truncated
 // PDF in place of an older one. A device or a pipe cannot be replaced: it is
-// written in place. Null when the file cannot be opened.
+// written in place, as is a file in a folder where no temporary file can be
+// made. Null when the file cannot be opened.
 std::unique_ptr<QFileDevice> open_pdf_file(const QString& path)
 {
     const QFileInfo target(path);
     std::unique_ptr<QFileDevice> file;
-    if (target.exists() && !target.isFile())
+    if (target.exists() && !target.isFile()) {
         file = std::make_unique<QFile>(path);
-    else
-        file = std::make_unique<QSaveFile>(path);
+    } else {
+        auto whole = std::make_unique<QSaveFile>(path);
+        // A folder that takes no new file still lets a writable file be
+        // printed into, in place.
+        whole->setDirectWriteFallback(true);
+        file = std::move(whole);
+    }
     if (!file->open(QIODevice::WriteOnly))
         return nullptr;
     return file;
