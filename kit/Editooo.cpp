@@ -14,20 +14,65 @@
 
 namespace {
 
+int sjis_length(const QString& text)
+{
+    return static_cast<int>(qt_to_sjis(text).size());
+}
+
+// The longest head of text that takes at most room Shift-JIS bytes; whole
+// characters only, so a double-byte character is never cut in two.
+QString sjis_head(const QString& text, int room)
+{
+    int end = 0;
+    while (end < text.size()) {
+        const int width = text.at(end).isHighSurrogate() && end + 1 < text.size() ? 2 : 1;
+        if (sjis_length(text.left(end + width)) > room)
+            break;
+        end += width;
+    }
+    return text.left(end);
+}
+
 // The box's typing limit. Qt's own limit would also cut texts set by the
-// program; a validator holds back only what the user types or pastes.
+// program; a validator holds back only what the user types or pastes. As in
+// a native edit box, an insertion longer than the room left is cut to fit.
 class TypingLimit : public QValidator {
 public:
     explicit TypingLimit(TEditooo* box) : QValidator(box), box_(box) {}
 
-    State validate(QString& input, int&) const override
+    State validate(QString& input, int& cursor) const override
     {
         const int limit = box_->maxLength();
-        return (limit == 0 || qt_to_sjis(input).size() <= limit) ? Acceptable : Invalid;
+        // Setting the text clears the undo history, and every edit of the
+        // user is undoable: a text without history is the program's own.
+        const bool users_edit = box_->isUndoAvailable();
+        if (limit == 0 || !users_edit || sjis_length(input) <= limit ||
+            sjis_length(input) <= sjis_length(shown_)) {
+            shown_ = input;
+            return Acceptable;
+        }
+        // The edit replaced shown_[start, end) by input[start, cursor).
+        const int end = shown_.size() - (input.size() - cursor);
+        if (end < 0 || cursor < 0 || cursor > input.size())
+            return Invalid;
+        int start = 0;
+        while (start < end && start < cursor && shown_.at(start) == input.at(start))
+            ++start;
+        const QString kept_before = shown_.left(start);
+        const QString kept_after = shown_.mid(end);
+        const int room = limit - sjis_length(kept_before + kept_after);
+        const QString inserted = sjis_head(input.mid(start, cursor - start), room);
+        if (inserted.isEmpty())
+            return Invalid;
+        input = kept_before + inserted + kept_after;
+        cursor = start + inserted.size();
+        shown_ = input;
+        return Acceptable;
     }
 
 private:
     TEditooo* box_;
+    mutable QString shown_;  // the text the box holds before the edit
 };
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <unordered_set>
 #include <vector>
 
 #include "header_page.h"
@@ -17,6 +19,15 @@ namespace {
 // Largest text a column yields, in Shift-JIS bytes (memo columns included).
 constexpr size_t kBindSize = 64 * 1024;
 constexpr int kOffsetMask = 0x1FFF;
+
+// A long value's reference: its length in the low 30 bits, and whether it
+// stands in the row itself or on one page row; neither means a page chain.
+constexpr uint32_t kInlineValue = 0x80000000;
+constexpr uint32_t kSingleRowValue = 0x40000000;
+constexpr uint32_t kLengthMask = 0x3FFFFFFF;
+// Far above any picture or document of a product; a longer value is taken
+// for damage rather than read into memory.
+constexpr size_t kLongValueCap = 64 * 1024 * 1024;
 
 std::string quoted(const std::string& name)
 {
@@ -88,6 +99,52 @@ int64_t read_int64_le(const unsigned char* p)
     return (int64_t)bits;
 }
 
+EDatabaseError damaged_long_value(MdbColumn* column, const char* what)
+{
+    return EDatabaseError(std::string("The long value of the column ") + quoted(column->name) +
+                          " is damaged: " + what);
+}
+
+// The long value whose 12-byte reference the fetch left in the column's
+// bound buffer, read piece by piece along its page chain. A damaged chain
+// (one pointing back to a piece already read, ending early or running past
+// the length the reference declares) raises instead of being followed for
+// ever.
+std::string read_long_value(MdbHandle* mdb, MdbColumn* column)
+{
+    unsigned char reference[MDB_MEMO_OVERHEAD];
+    std::memcpy(reference, column->bind_ptr, sizeof reference);
+    const uint32_t header = (uint32_t)mdb_get_int32(reference, 0);
+    const size_t declared = header & kLengthMask;
+    const bool chained = (header & (kInlineValue | kSingleRowValue)) == 0;
+    if (declared > kLongValueCap)
+        throw damaged_long_value(column, "its length is beyond reason");
+    if ((header & kInlineValue) && (header & kSingleRowValue))
+        throw damaged_long_value(column, "its reference is not one of a long value");
+    if (declared == 0)
+        return std::string();
+
+    // Each piece lands in the bound buffer, overwriting the reference.
+    const char* piece = (const char*)column->bind_ptr;
+    std::string value;
+    value.reserve(declared);
+    size_t length = mdb_ole_read(mdb, column, reference, kBindSize);
+    std::unordered_set<uint32_t> pieces_read{(uint32_t)mdb_get_int32(reference, 4)};
+    while (length > 0) {
+        if (value.size() + length > declared)
+            throw damaged_long_value(column, "it runs past its length");
+        value.append(piece, length);
+        if (!chained || column->cur_blob_pg_row == 0)
+            break;
+        if (!pieces_read.insert(column->cur_blob_pg_row).second)
+            throw damaged_long_value(column, "its page chain points back");
+        length = mdb_ole_read_next(mdb, column, reference);
+    }
+    if (value.size() != declared)
+        throw damaged_long_value(column, "it ends before its length");
+    return value;
+}
+
 // One field of the row just fetched (mdb->pg_buf holds its page).
 Value decode(MdbHandle* mdb, MdbColumn* column, const MdbField& field)
 {
@@ -145,16 +202,10 @@ Value decode(MdbHandle* mdb, MdbColumn* column, const MdbField& field)
         v.kind = Value::Text;
         v.bytes = take_text(mdb_uuid_to_string(mdb->pg_buf, at));
         break;
-    case MDB_OLE: {
-        // The fetch left the value's 12-byte reference in the bound buffer.
-        size_t size = 0;
-        void* bytes = mdb_ole_read_full(mdb, column, &size);
+    case MDB_OLE:
         v.kind = Value::Blob;
-        if (bytes)
-            v.bytes.assign((const char*)bytes, size);
-        free(bytes);
+        v.bytes = read_long_value(mdb, column);
         break;
-    }
     default:
         v.kind = Value::Blob;
         if (field.siz > 0)

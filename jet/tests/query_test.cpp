@@ -373,3 +373,71 @@ TEST(Jet4File, ThePasswordMaskFollowsTheCreationDate)
     EXPECT_NE(open_error(connection_text(dir.file("a.mdb"), "date-masked")).find("password"),
               std::string::npos);
 }
+
+namespace {
+
+// The file's long-value pages: the row pages marked "LVAL", in file order.
+std::vector<uint32_t> long_value_pages(const std::string& file)
+{
+    std::vector<uint32_t> pages;
+    for (size_t at = 0; at + 4096 <= file.size(); at += 4096)
+        if (file.compare(at + 4, 4, "LVAL") == 0)
+            pages.push_back((uint32_t)(at / 4096));
+    return pages;
+}
+
+// Points the chain piece in row 0 of `page` on to `next` (a page and row).
+void chain_on(std::string& file, uint32_t page, uint32_t next)
+{
+    const size_t at = (size_t)page * 4096;
+    const size_t row = ((unsigned char)file[at + 14] | (unsigned char)file[at + 15] << 8) & 0x1FFF;
+    for (int i = 0; i < 4; ++i)
+        file[at + row + i] = (char)(next >> (8 * i));
+}
+
+}  // namespace
+
+// Two pictures of three chained pieces each: a chain that points back, ends
+// early or runs into another value is a load error, never an endless read.
+TEST(Jet4File, ADamagedLongValueChainRaisesInsteadOfReadingForEver)
+{
+    TempFolder dir;
+    jetwriter::Database db;
+    auto& photos = db.add_table("Photos", {{"ID", ColumnType::Long}, {"Picture", ColumnType::OLE}});
+    const Bytes first = pattern(10000);
+    photos.add_row({1, first});
+    photos.add_row({2, pattern(9000)});
+    jetwriter::write_database(db, dir.file("intact.mdb"));
+    const std::string intact = read_file(dir.file("intact.mdb"));
+    const std::vector<uint32_t> lval = long_value_pages(intact);
+    ASSERT_EQ(lval.size(), 6u);
+
+    auto load = [&](const std::string& file) {
+        write_file(dir.file("damaged.mdb"), file);
+        TADOConnection con;
+        con.ConnectionString = connection_text(dir.file("damaged.mdb"), "");
+        con.Open();
+        TADOQuery qry;
+        qry.Connection = &con;
+        qry.SQL.Add("SELECT * FROM Photos");
+        try {
+            qry.Open();
+        } catch (const EDatabaseError& e) {
+            return std::string(e.what());
+        }
+        EXPECT_TRUE(qry.FieldByName("Picture")->AsString() == std::string(first.begin(), first.end()));
+        return std::string();
+    };
+    EXPECT_EQ(load(intact), "");
+    const std::vector<std::pair<uint32_t, uint32_t>> damages = {
+        {lval[1], lval[0] << 8},  // back to the first piece
+        {lval[1], lval[1] << 8},  // to itself
+        {lval[1], 0},             // cut short
+        {lval[2], lval[3] << 8},  // on into the second picture
+    };
+    for (const auto& [page, next] : damages) {
+        std::string damaged = intact;
+        chain_on(damaged, page, next);
+        EXPECT_NE(load(damaged).find("'Picture'"), std::string::npos) << page << " -> " << next;
+    }
+}

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QMetaProperty>
 #include <QTest>
@@ -210,6 +212,27 @@ TEST_F(NumericBox, LimitHoldsBackTypingButNotTheProgramsText)
     box()->clear();
     QTest::keyClicks(box(), "123456");
     EXPECT_EQ(box()->text(), "123456");
+}
+
+TEST_F(NumericBox, PasteLongerThanTheLimitKeepsWhatFits)
+{
+    const QString year(QChar(0x5E74));  // two bytes in Shift-JIS
+    box()->setMaxLength(4);
+    ASSERT_TRUE(enter());
+    QGuiApplication::clipboard()->setText("123456");
+    QTest::keyClick(box(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box()->text(), "1234");
+    box()->selectAll();
+    QGuiApplication::clipboard()->setText("a" + year + year);
+    box()->paste();
+    EXPECT_EQ(box()->text(), "a" + year);  // the second character would be cut in two
+    QTest::keyClick(box(), Qt::Key_Home);
+    QGuiApplication::clipboard()->setText("xyz");
+    box()->paste();
+    EXPECT_EQ(box()->text(), "x" + ("a" + year));
+    EXPECT_EQ(box()->cursorPosition(), 1);
+    box()->paste();  // full: nothing more goes in
+    EXPECT_EQ(box()->text(), "x" + ("a" + year));
 }
 
 TEST_F(NumericBox, EntryAndExitHandlersSeeTheNormalisedText)

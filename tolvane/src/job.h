@@ -11,7 +11,8 @@
 #include "elements.h"
 
 class QApplication;
-class QPrinter;
+class QFileDevice;
+class QPagedPaintDevice;
 
 class PrintJob {
 public:
@@ -27,10 +28,11 @@ public:
 
     bool owned_by(const Prt_ini* record) const { return record == owner_; }
     // The painter and its scale while the page is being drawn, else null.
-    QPainter* painter() { return printer_ ? &painter_ : nullptr; }
+    QPainter* painter() { return device_ ? &painter_ : nullptr; }
     PageScale scale() const { return scale_; }
     // Completes the page: the printer or the file receives it. False when
-    // there was no page or it could not be completed.
+    // there was no page or it could not be completed; an older PDF file then
+    // stays as it was.
     bool finish();
 
 private:
@@ -39,7 +41,10 @@ private:
     const Prt_ini* owner_;
     // Made for this job when the program has none; it outlives the printer.
     std::unique_ptr<QApplication> own_app_;
-    std::unique_ptr<QPrinter> printer_;
+    // The PDF file being written; it outlives the writer that paints into it.
+    std::unique_ptr<QFileDevice> pdf_file_;
+    // The printer, or the PDF writer on pdf_file_.
+    std::unique_ptr<QPagedPaintDevice> device_;
     QPainter painter_;
     PageScale scale_{};
 };

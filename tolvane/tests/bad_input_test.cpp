@@ -1,7 +1,12 @@
 // Bad input: no crash, nothing drawn where nothing can be, the job goes on.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include <QImage>
@@ -109,6 +114,42 @@ TEST(BadInput, ASecondJobWhileOneIsOpenIsDeclined)
     EXPECT_EQ(drawn_of_every_kind(), 4);
     EXPECT_EQ(end_prt_(&first), 1);
     EXPECT_NE(pdf_text(pdf).find(u8"文字"), std::string::npos);
+}
+
+// A PDF that cannot be written whole (a full disk, a file-size limit) is a
+// failed job: end_prt_ answers 0 and an older file stays as it was.
+TEST(BadInput, AWriteThatFailsAnswersZeroAndLeavesTheOlderFile)
+{
+    TempDir dir;
+    const std::string pdf = dir.file("sheet.pdf");
+    ASSERT_EQ(print_pdf(pdf, [] { drawn_of_every_kind(); }), 1);
+    const std::string older = read_file(pdf);
+
+    signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead
+    struct rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    Prt_ini ini = job_record("試験");
+    const int started = ini_prt_(&ini);
+    drawn_of_every_kind();
+    const int ended = end_prt_(&ini);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    EXPECT_EQ(started, 1);
+    EXPECT_EQ(ended, 0);
+    EXPECT_TRUE(read_file(pdf) == older) << read_file(pdf).size() << " vs " << older.size();
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(pdf).parent_path()), {}), 1);  // no leftovers
+
+    // A device is written in place, never replaced.
+    setenv("TOLVANE_PDF", "/dev/full", 1);
+    ini = job_record("試験");
+    EXPECT_EQ(ini_prt_(&ini), 1);
+    drawn_of_every_kind();
+    EXPECT_EQ(end_prt_(&ini), 0);
+    struct stat device;
+    ASSERT_EQ(stat("/dev/full", &device), 0);
+    EXPECT_TRUE(S_ISCHR(device.st_mode));
 }
 
 }  // namespace

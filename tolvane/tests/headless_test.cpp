@@ -33,6 +33,14 @@ TEST(Headless, NoDialogWithoutAScreenButPdfOutputWorks)
     // The library's own application lasts as long as the job.
     EXPECT_EQ(QCoreApplication::instance(), nullptr);
     EXPECT_NE(pdf_text(pdf).find(u8"画面なしの印刷"), std::string::npos);
+
+    // A screen named, but a platform on which nobody could answer the dialog.
+    unsetenv("TOLVANE_PDF");
+    setenv("DISPLAY", ":0", 1);
+    setenv("QT_QPA_PLATFORM", "minimal", 1);
+    EXPECT_EQ(ini_prt_(&ini), 3);
+    EXPECT_EQ(end_prt_(&ini), 0);
+    EXPECT_EQ(QCoreApplication::instance(), nullptr);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "quillon.h"
 
+#include <climits>
+#include <cmath>
+
 namespace {
 // The line through p1 and p2 as P*x + Q*y = K.
 struct Line {
@@ -42,6 +45,8 @@ int _crs_pnt_(double out[2], const double a1[2], const double a2[2],
 }
 
 // Positive when a, b, p turn counter-clockwise (y up), negative clockwise.
+// A value beyond the int range answers the nearest int so its sign stays
+// right; NaN (infinite or NaN coordinates) tells no side and answers 0.
 int _pnt_lin_(const double p[2], const double a[2], const double b[2])
 {
     double bx = b[0] - a[0];
@@ -49,5 +54,11 @@ int _pnt_lin_(const double p[2], const double a[2], const double b[2])
     double px = p[0] - a[0];
     double py = p[1] - a[1];
     long double value = (long double)bx * py - (long double)px * by;
+    if (std::isnan(value))
+        return 0;
+    if (value >= (long double)INT_MAX)
+        return INT_MAX;
+    if (value <= (long double)INT_MIN)
+        return INT_MIN;
     return (int)value;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "quillon.h"
@@ -81,6 +82,19 @@ TEST(Geometry, SideOfALine)
     const double far[2] = {3, -7.9};
     const double far_b[2] = {10, 0};
     EXPECT_EQ(_pnt_lin_(far, a, far_b), -79);
+}
+
+TEST(Geometry, SideOfALineBeyondTheIntRangeKeepsItsSign)
+{
+    const double a[2] = {0, 0}, b[2] = {1e12, 0};
+    const double above[2] = {0, 1e12}, below[2] = {0, -1e12};
+    EXPECT_EQ(_pnt_lin_(above, a, b), INT_MAX);
+    EXPECT_EQ(_pnt_lin_(below, a, b), INT_MIN);
+    const double edge_b[2] = {2147483647.0, 0}, one_up[2] = {0, 1}, one_down[2] = {0, -1};
+    EXPECT_EQ(_pnt_lin_(one_up, a, edge_b), INT_MAX);
+    EXPECT_EQ(_pnt_lin_(one_down, a, edge_b), -INT_MAX);
+    const double lost[2] = {0, std::nan("")};
+    EXPECT_EQ(_pnt_lin_(lost, a, b), 0);
 }
 
 }  // namespace

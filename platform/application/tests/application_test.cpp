@@ -204,7 +204,7 @@ TEST_F(ApplicationTest, HintOfTheControlAtAPoint)
     Application->ActivateHint({over_plain.x(), over_plain.y()});
     QElapsedTimer fading;  // the hint fades out
     fading.start();
-    while (QToolTip::isVisible() && fading.elapsed() < 3000)
+    while (QToolTip::isVisible() && fading.elapsed() < 30000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_FALSE(QToolTip::isVisible());
 }

@@ -108,10 +108,12 @@ TEST_F(FindWindow, RecordsWithoutAWidget)
 TEST(FindWindowWithoutSession, UnusableFolderFindsNothingAndPublishesNothing)
 {
     setenv("XDG_RUNTIME_DIR", "/proc/velmora-no-such-folder", 1);
+    setenv("TMPDIR", "/proc/velmora-no-such-folder", 1);
     WindowRecord record("Plain", "x");
     EXPECT_FALSE(record.published());
     EXPECT_EQ(FindWindowA(nullptr, "x"), nullptr);
     unsetenv("XDG_RUNTIME_DIR");
+    unsetenv("TMPDIR");
 }
 
 }  // namespace

@@ -89,12 +89,25 @@ TEST_F(NamedMutex, OwnershipBelongsToTheCreatingThread)
     EXPECT_EQ(GetLastError(), (DWORD)ERROR_INVALID_HANDLE);
 }
 
-TEST_F(NamedMutex, UnusableSessionFolderGivesNullAndAnError)
+// Without a usable runtime folder every process of the user falls back to the
+// same private folder, so a second instance still sees the first.
+TEST_F(NamedMutex, UnusableRuntimeFolderFallsBackAndOnlyNoFolderAtAllFails)
 {
+    TempFolder temp;
+    setenv("TMPDIR", temp.path().c_str(), 1);
     setenv("XDG_RUNTIME_DIR", "/proc/velmora-no-such-folder", 1);
+    ChildProcess first({MUTEX_PROBE, "Parvell"});
+    EXPECT_EQ(first.read_line(), "owned");
+    EXPECT_EQ(run_program({MUTEX_PROBE, "Parvell"}), 1);
+    first.close_input();
+    EXPECT_EQ(first.wait(), 0);
+
+    setenv("TMPDIR", "/proc/velmora-no-such-folder", 1);
     SetLastError(ERROR_SUCCESS);
     EXPECT_EQ(CreateMutexA(nullptr, TRUE, "nowhere"), nullptr);
     EXPECT_NE(GetLastError(), (DWORD)ERROR_SUCCESS);
+    EXPECT_NE(GetLastError(), (DWORD)ERROR_ALREADY_EXISTS);
+    unsetenv("TMPDIR");
     setenv("XDG_RUNTIME_DIR", session_.path().c_str(), 1);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdio.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,22 +11,42 @@
 
 namespace {
 
+void write_text(const std::string& path)
+{
+    FILE* file = fopen(path.c_str(), "w");
+    if (file)
+        fclose(file);
+}
+
 class SessionFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/session_test.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root_ = pattern;
+        root_ = make_folder("/tmp/session_test.XXXXXX");
+        temp_ = make_folder("/tmp/session_temp.XXXXXX");
         setenv("XDG_RUNTIME_DIR", root_.c_str(), 1);
+        setenv("TMPDIR", temp_.c_str(), 1);
     }
     void TearDown() override
     {
-        std::string command = "rm -rf '" + root_ + "'";
+        std::string command = "rm -rf '" + root_ + "' '" + temp_ + "'";
         EXPECT_EQ(system(command.c_str()), 0);
         unsetenv("XDG_RUNTIME_DIR");
+        unsetenv("TMPDIR");
     }
+    static std::string make_folder(std::string pattern)
+    {
+        return mkdtemp(&pattern[0]) ? pattern : std::string();
+    }
+    static unsigned mode_of(const std::string& path)
+    {
+        struct stat st;
+        return lstat(path.c_str(), &st) == 0 ? st.st_mode & 0777 : 01000;
+    }
+    std::string fallback() const { return temp_ + "/velmora-" + std::to_string(geteuid()); }
+
     std::string root_;
+    std::string temp_;
 };
 
 TEST_F(SessionFolder, MadePrivateUnderTheRuntimeFolder)
@@ -39,23 +60,42 @@ TEST_F(SessionFolder, MadePrivateUnderTheRuntimeFolder)
     EXPECT_EQ(session_folder("mutex"), folder);  // an existing folder is taken again
 }
 
-TEST_F(SessionFolder, RefusesAFolderOthersCanReachOrASymbolicLink)
+// A runtime folder that is missing, a file, or holds a velmora that is not a
+// real folder of ours leaves the per-user folder under the temporary one.
+TEST_F(SessionFolder, UnusableRuntimeFolderFallsBackToThePerUserTemporaryFolder)
 {
-    ASSERT_EQ(mkdir((root_ + "/velmora").c_str(), 0755), 0);
-    EXPECT_EQ(session_folder("mutex"), "");
-    ASSERT_EQ(rmdir((root_ + "/velmora").c_str()), 0);
+    for (const std::string& runtime : {std::string(), root_ + "/missing", root_ + "/file"}) {
+        write_text(root_ + "/file");
+        if (runtime.empty())
+            unsetenv("XDG_RUNTIME_DIR");
+        else
+            setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        EXPECT_EQ(session_folder("mutex"), fallback() + "/mutex") << runtime;
+    }
+    setenv("XDG_RUNTIME_DIR", root_.c_str(), 1);
     ASSERT_EQ(mkdir((root_ + "/elsewhere").c_str(), 0700), 0);
     ASSERT_EQ(symlink((root_ + "/elsewhere").c_str(), (root_ + "/velmora").c_str()), 0);
-    EXPECT_EQ(session_folder("mutex"), "");
+    EXPECT_EQ(session_folder("windows"), fallback() + "/windows");
+    EXPECT_EQ(mode_of(fallback()), 0700u);
 }
 
-TEST_F(SessionFolder, FallsBackToTmpWithoutARuntimeFolder)
+TEST_F(SessionFolder, OwnFolderOthersCanReachIsClosedBeforeUse)
 {
     unsetenv("XDG_RUNTIME_DIR");
-    std::string kind = "probe-" + std::to_string(getpid());  // parallel runs stay apart
-    std::string folder = session_folder(kind.c_str());
-    EXPECT_EQ(folder, "/tmp/velmora-" + std::to_string(geteuid()) + "/" + kind);
-    rmdir(folder.c_str());
+    ASSERT_EQ(mkdir(fallback().c_str(), 0777), 0);
+    ASSERT_EQ(chmod(fallback().c_str(), 0777), 0);  // past the umask
+    EXPECT_EQ(session_folder("mutex"), fallback() + "/mutex");
+    EXPECT_EQ(mode_of(fallback()), 0700u);
+}
+
+TEST_F(SessionFolder, NothingWhenNoCandidateIsARealFolderOfOurs)
+{
+    setenv("XDG_RUNTIME_DIR", (root_ + "/missing").c_str(), 1);
+    ASSERT_EQ(symlink(root_.c_str(), fallback().c_str()), 0);
+    EXPECT_EQ(session_folder("mutex"), "");
+    ASSERT_EQ(unlink(fallback().c_str()), 0);
+    write_text(fallback());
+    EXPECT_EQ(session_folder("mutex"), "");
 }
 
 TEST(SessionFileName, KeepsPlainNamesAndEscapesEverythingElse)

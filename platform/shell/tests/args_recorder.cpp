@@ -1,7 +1,7 @@
 // Started by the shell tests as a program or as the desktop's opener: appends
 // its folder and arguments to $VELMORA_ARGS_LOG ("cwd=...", "arg=..." per
-// argument, then "end"), waits $VELMORA_ARGS_SLEEP_MS milliseconds and exits
-// with $VELMORA_ARGS_EXIT.
+// argument, then "end"), waits while the file $VELMORA_ARGS_HOLD exists when
+// that is set, and exits with $VELMORA_ARGS_EXIT.
 #include <stdio.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -20,9 +20,9 @@ int main(int argc, char** argv)
         fprintf(log, "end\n");
         fclose(log);
     }
-    const char* sleep_ms = getenv("VELMORA_ARGS_SLEEP_MS");
-    if (sleep_ms)
-        usleep((useconds_t)atoi(sleep_ms) * 1000);
+    const char* hold = getenv("VELMORA_ARGS_HOLD");
+    while (hold && access(hold, F_OK) == 0)
+        usleep(10 * 1000);
     const char* code = getenv("VELMORA_ARGS_EXIT");
     return code ? atoi(code) : 0;
 }

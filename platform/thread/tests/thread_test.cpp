@@ -81,10 +81,10 @@ TEST(PlatformThread, EndIsPolledWithoutWaiting)
     PlatformThread* thread = start_thread(wait_for_release, &probe, 8192);
     ASSERT_NE(thread, nullptr);
 
-    const Clock::time_point before = Clock::now();
+    // The thread cannot end before its release: a call that waited for the
+    // end would never come back here.
     EXPECT_FALSE(thread_ended(thread));
     EXPECT_FALSE(thread_ended(thread));
-    EXPECT_LT(Clock::now() - before, std::chrono::milliseconds(100));
 
     probe.release.store(1);
     const Clock::time_point deadline = Clock::now() + std::chrono::seconds(10);
