@@ -120,7 +120,7 @@ TEST(BadInput, ASecondJobWhileOneIsOpenIsDeclined)
 // failed job: end_prt_ answers 0 and an older file stays as it was.
 TEST(BadInput, AWriteThatFailsAnswersZeroAndLeavesTheOlderFile)
 {
-    TempDir dir;
+    TempFolder dir;
     const std::string pdf = dir.file("sheet.pdf");
     ASSERT_EQ(print_pdf(pdf, [] { drawn_of_every_kind(); }), 1);
     const std::string older = read_file(pdf);
