@@ -19,14 +19,14 @@ TFrm_Wait* Frm_Wait = nullptr;
 namespace {
 
 // 0 lets the worker go on, 1 tells it to end.
-std::atomic<std::int32_t> stp_flg{0};
+std::atomic<std::int32_t> stop_flag{0};
 // The running worker; null when none was started or its start failed.
-PlatformThread* thd_hdl = nullptr;
+PlatformThread* worker = nullptr;
 // Milliseconds between two steps; written before the worker starts.
-std::int32_t itv_wat = 0;
+std::int32_t step_interval = 0;
 // A step asked for and not yet carried out. Requests that come while the UI
 // thread is tied up merge into one, so the bar never races to catch up.
-std::atomic<bool> stp_pnd{false};
+std::atomic<bool> step_pending{false};
 
 const size_t kWorkerStack = 8192;
 
@@ -85,7 +85,7 @@ void TFrm_Wait::FormShow(QObject* /*Sender*/)
 bool TFrm_Wait::event(QEvent* event)
 {
     if (event->type() == step_event()) {
-        stp_pnd.store(false);
+        step_pending.store(false);
         Prg_Wait->setValue(next_bar_position(Prg_Wait->value(), PrgStep, Prg_Wait->maximum()));
         return true;
     }
@@ -105,46 +105,46 @@ void sta_wat_(const char* caption, const char* text, int interval_ms)
 {
     Frm_Wait->setWindowTitle(qt_from_sjis(caption));
     Frm_Wait->Lbl_Idx->setText(qt_from_sjis(text));
-    itv_wat = interval_ms;
+    step_interval = interval_ms;
     Frm_Wait->show();
-    stp_flg.store(0);
+    stop_flag.store(0);
     // A worker that cannot start leaves the dialog standing still.
-    thd_hdl = start_thread(wat_thd_, nullptr, kWorkerStack);
+    worker = start_thread(wat_thd_, nullptr, kWorkerStack);
 }
 
 DWORD wat_thd_(LPVOID /*arg*/)
 {
-    while (stp_flg.load() == 0) {
-        if (!stp_pnd.exchange(true))
+    while (stop_flag.load() == 0) {
+        if (!step_pending.exchange(true))
             QCoreApplication::postEvent(Frm_Wait, new QEvent(step_event()));
         // The interval is slept in short slices that look at the flag, so
         // that end_wat_ does not keep a finished print waiting for it.
-        const DWORD interval = itv_wat > 0 ? (DWORD)itv_wat : 0;
+        const DWORD interval = step_interval > 0 ? (DWORD)step_interval : 0;
         DWORD slept = 0;
         do {
             const DWORD slice = std::min<DWORD>(interval - slept, 5);
             Sleep(slice);
             slept += slice;
-        } while (slept < interval && stp_flg.load() == 0);
+        } while (slept < interval && stop_flag.load() == 0);
     }
     return 1;
 }
 
 void end_wat_()
 {
-    stp_flg.store(1);
-    if (thd_hdl) {
+    stop_flag.store(1);
+    if (worker) {
         // The worker sees the flag after its current sleep; the UI goes on
         // handling its events meanwhile.
-        while (!thread_ended(thd_hdl)) {
+        while (!thread_ended(worker)) {
             QCoreApplication::processEvents();
             Sleep(1);
         }
-        close_thread(thd_hdl);
-        thd_hdl = nullptr;
+        close_thread(worker);
+        worker = nullptr;
         // A step asked for just before the end is dropped: the bar stops here.
         QCoreApplication::removePostedEvents(Frm_Wait, step_event());
-        stp_pnd.store(false);
+        step_pending.store(false);
     }
     Frm_Wait->close();
 }
