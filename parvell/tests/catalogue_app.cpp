@@ -90,7 +90,7 @@ void CatalogueApp::write_recorder(const std::string& path, const std::string& lo
 std::vector<std::string> CatalogueApp::lines(const std::string& log, size_t n)
 {
     std::vector<std::string> result;
-    for (int i = 0; i < 500; ++i) {
+    for (int i = 0; i < 3000; ++i) {  // up to 30 s on a busy machine; returns as soon as they are there
         result.clear();
         std::string text = read_file(log);
         size_t start = 0, end;
@@ -130,7 +130,7 @@ bool CatalogueApp::while_modal(QDialog* dialog, const std::function<void()>& ope
         if (QApplication::activeModalWidget() != dialog || !dialog->isVisible())
             return;
         acted = true;
-        watchdog.start(5000);
+        watchdog.start(30000);
         act();
     });
     inside.start(0);
