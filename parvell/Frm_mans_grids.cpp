@@ -11,7 +11,7 @@
 #include <platform/msgbox.h>
 
 #include "Condition_text.h"
-#include "Form_look.h"
+#include <platform/Form_look.h>
 #include "Frm_mans.h"
 
 Lnk_inf grd_lst;

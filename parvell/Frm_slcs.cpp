@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "Form_look.h"
+#include <platform/Form_look.h>
 #include "Frm_adbs.h"
 #include "Memo_text.h"
 
