@@ -44,6 +44,7 @@ function(velmora_gtest name)
 endfunction()
 
 include(VersionResource)
+include(BitmapResource)
 include(RunFolder)
 
 # A shared library of the system: it exports only the names of its export

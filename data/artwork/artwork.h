@@ -24,6 +24,9 @@ QImage joint_drawing(const JointLook& look, const QString& title, int image_widt
 QImage stand_photo();
 QImage cover_photo();
 
+// The maker's emblem that both programs print: 165 x 22, 8 bits per pixel.
+QImage emblem_bitmap();
+
 // The product comparison table as a one-page PDF.
 bool write_comparison_pdf(const QString& path);
 

@@ -44,6 +44,8 @@ QImage picture(const QString& name)
         return stand_photo();
     if (name == "cover_photo.jpg")
         return cover_photo();
+    if (name == "emblem.bmp")
+        return emblem_bitmap();
     return QImage();
 }
 
@@ -70,7 +72,7 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "make_artwork: no picture is named %s\n", argv[i]);
                 return 1;
             }
-            ok = image.save(path, "JPG", 90);
+            ok = name.endsWith(".bmp") ? image.save(path, "BMP") : image.save(path, "JPG", 90);
         }
         if (!ok) {
             std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));

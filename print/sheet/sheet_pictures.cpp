@@ -1,0 +1,26 @@
+#include "sheet_pictures.h"
+
+TGraphic bitmap_from_resource(HINSTANCE module, const char* name)
+{
+    return load_bitmap_resource(module, name);
+}
+
+TGraphic bitmap_from_jpeg(const TJPEGImage& picture)
+{
+    if (picture.Empty())
+        throw JpegError("no picture to copy");
+    return picture.Image().convertToFormat(QImage::Format_RGB32);
+}
+
+int print_picture(double x, double y, double wid, double hgt,
+                  const std::function<TGraphic()>& make)
+{
+    try {
+        TGraphic picture = make();
+        Rct_inf box = {x, y, wid, hgt};
+        prt_grf_(&box, 1, &picture);
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}

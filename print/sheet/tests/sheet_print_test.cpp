@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+#include <string.h>
+
+#include <stdexcept>
+#include <string>
+
+#include <sheet_pictures.h>
+#include <sheet_records.h>
+
+#include "pdf_probe.h"
+
+namespace {
+
+const std::string text_tail = u8"fnt_nam=\"ＭＳ ゴシック\"";
+
+// One job into a PDF with a journal; answers the journal's text.
+template <typename Elements>
+std::string journal_of(const TempDir& dir, Elements elements)
+{
+    const std::string journal = dir.file("journal.txt");
+    setenv("TOLVANE_JOURNAL", journal.c_str(), 1);
+    setenv("TOLVANE_PDF", dir.file("sheet.pdf").c_str(), 1);
+    char doc[] = "試験";
+    Prt_ini ini;
+    fill_job_record(&ini, doc);
+    EXPECT_EQ(ini_prt_(&ini), 1);
+    elements();
+    end_prt_(&ini);
+    unsetenv("TOLVANE_JOURNAL");
+    unsetenv("TOLVANE_PDF");
+    return read_file(journal);
+}
+
+}  // namespace
+
+// The heading both sheets share, the emblem, and picture steps that fail:
+// a failure emits nothing and answers 0.
+TEST(SheetPrint, HeadingAndPictures)
+{
+    TempDir dir;
+    int emblem = -1, missing = -1, raising = -1, empty = -1;
+    const std::string journal = journal_of(dir, [&] {
+        print_sheet_heading("表題", "製品 ( 50A×100 )");
+        emblem = print_picture(149, 27, 46, 5.9595, [] { return bitmap_from_resource(HInstance, "EMBLEM"); });
+        missing = print_picture(1, 2, 3, 4, [] { return bitmap_from_resource(HInstance, "NOSUCH"); });
+        raising = print_picture(1, 2, 3, 4, []() -> TGraphic { throw std::bad_alloc(); });
+        empty = print_picture(1, 2, 3, 4, [] { return bitmap_from_jpeg(TJPEGImage()); });
+    });
+    EXPECT_EQ(emblem, 1);
+    EXPECT_EQ(missing, 0);
+    EXPECT_EQ(raising, 0);
+    EXPECT_EQ(empty, 0);
+
+    const std::string pen = "prt_lin_ lin_wid=0.3 lin_col=0x000000 lin_sty=0 ";
+    const std::string job = u8"rsv=0 prm1=1 doc=\"試験\" pap=9 prm2=0 prm3=0 prm6=1 prm7=1 prm8=0";
+    EXPECT_EQ(journal,
+              "ini_prt_ " + job + " -> 1\n" +
+              pen + "x1=20 y1=10 x2=200 y2=10 -> 1\n" +
+              pen + "x1=200 y1=10 x2=200 y2=287 -> 1\n" +
+              pen + "x1=200 y1=287 x2=20 y2=287 -> 1\n" +
+              pen + "x1=20 y1=287 x2=20 y2=10 -> 1\n" +
+              pen + "x1=20.7 y1=10.7 x2=199.3 y2=10.7 -> 1\n" +
+              pen + "x1=199.3 y1=10.7 x2=199.3 y2=286.3 -> 1\n" +
+              pen + "x1=199.3 y1=286.3 x2=20.7 y2=286.3 -> 1\n" +
+              pen + "x1=20.7 y1=286.3 x2=20.7 y2=10.7 -> 1\n" +
+              "prt_rct_ lin_wid=0.3 lin_col=0x000000 lin_sty=0 fil_col=0xFFFFFF fil_sty=0 "
+              "x1=25 y1=36 x2=195 y2=43 -> 1\n" +
+              u8"prt_txt_ x=20 y=14 wid=180 hgt=11 str=\"表題\" aln_hrz=5 aln_vrt=5 " + text_tail +
+              " fnt_siz=20 atr1=0 atr2=0 atr3=0 atr4=0 atr5=0 -> 1\n" +
+              u8"prt_txt_ x=25 y=36 wid=170 hgt=7 str=\"製品 ( 50A×100 )\" aln_hrz=5 aln_vrt=5 " +
+              text_tail + " fnt_siz=14 atr1=0 atr2=0 atr3=0 atr4=0 atr5=0 -> 1\n" +
+              "prt_grf_ x=149 y=27 wid=46 hgt=5.9595 mod=1 pic=165x22 -> 1\n" +
+              "end_prt_ " + job + " -> 1\n");
+}
+
+// Bounded texts: cut before the last whole character, never inside a
+// double-byte one; the date line with its leading zeros.
+TEST(SheetPrint, FormattedTextsStayInTheirBuffers)
+{
+    char out[8];
+    memset(out, 'x', sizeof out);
+    EXPECT_EQ(format_text(out, sizeof out, "%s", "abcdefghijk"), 7);
+    EXPECT_STREQ(out, "abcdefg");
+    // "ゴム製品" is eight bytes: in eight, the last character no longer fits whole.
+    EXPECT_EQ(format_text(out, sizeof out, "%s", "ゴム製品"), 6);
+    EXPECT_STREQ(out, "ゴム製");
+    EXPECT_EQ(format_text(out, sizeof out, "a%s", "ゴム製品"), 7);
+    EXPECT_STREQ(out, "aゴム製");
+    EXPECT_EQ(format_text(out, 1, "%d", 12), 0);
+    EXPECT_STREQ(out, "");
+
+    Dte_inf when = {2024, 3, 5, 9, 7, 0, 0};
+    char line[64];
+    format_date_line(line, sizeof line, &when);
+    EXPECT_STREQ(line, "2024/03/05 09:07");
+}
