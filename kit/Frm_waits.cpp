@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QScreen>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 
@@ -122,7 +123,15 @@ DWORD wat_thd_(LPVOID /*arg*/)
     while (stp_flg.load() == 0) {
         if (!stp_pnd.exchange(true))
             QCoreApplication::postEvent(Frm_Wait, new QEvent(step_event()));
-        Sleep(itv_wat > 0 ? (DWORD)itv_wat : 0);
+        // The interval is slept in short slices that look at the flag, so
+        // that end_wat_ does not keep a finished print waiting for it.
+        const DWORD interval = itv_wat > 0 ? (DWORD)itv_wat : 0;
+        DWORD slept = 0;
+        do {
+            const DWORD slice = std::min<DWORD>(interval - slept, 5);
+            Sleep(slice);
+            slept += slice;
+        } while (slept < interval && stp_flg.load() == 0);
     }
     return 1;
 }
