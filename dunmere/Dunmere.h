@@ -26,8 +26,8 @@ static_assert(offsetof(Jnt_inf, max_prs) == 40, "double at natural alignment");
 static_assert(offsetof(Jnt_inf, dwn) == 48 && offsetof(Jnt_inf, cyc) == 52, "keys and cycles last");
 static_assert(sizeof(Jnt_inf) == 56, "one row");
 
-const int jnt_cnt = 45;
-extern const Jnt_inf jnt_tbl[jnt_cnt];
+const int cycle_table_rows = 45;
+extern const Jnt_inf jnt_tbl[cycle_table_rows];
 
 // The row of that diameter and sink, or null.
 const Jnt_inf* fnd_jnt_(int dia, int dwn);

@@ -5,27 +5,29 @@
 #include <platform/charset.h>
 
 namespace {
-char cmd_line[128];
+char command_line_buffer[128];
 }  // namespace
 
-#define JNT_ROWS(dia, len, hld, rod, cus, wsh, c1, c2, c3, c4, c5, prs)   \
-    {dia, len, "JIS10K", hld, rod, cus, wsh, 120, prs, 1, c1},            \
-    {dia, len, "JIS10K", hld, rod, cus, wsh, 120, prs, 2, c2},            \
-    {dia, len, "JIS10K", hld, rod, cus, wsh, 120, prs, 3, c3},            \
-    {dia, len, "JIS10K", hld, rod, cus, wsh, 120, prs, 4, c4},            \
-    {dia, len, "JIS10K", hld, rod, cus, wsh, 120, prs, 5, c5}
+// The five rows of one size: sink 1 to 5 mm, each with its cycle count.
+#define SIZE_ROWS(dia, length, holders, rods, cushions, washers, cycles1, cycles2, cycles3, cycles4, cycles5, pressure) \
+    {dia, length, "JIS10K", holders, rods, cushions, washers, 120, pressure, 1, cycles1},                               \
+    {dia, length, "JIS10K", holders, rods, cushions, washers, 120, pressure, 2, cycles2},                               \
+    {dia, length, "JIS10K", holders, rods, cushions, washers, 120, pressure, 3, cycles3},                               \
+    {dia, length, "JIS10K", holders, rods, cushions, washers, 120, pressure, 4, cycles4},                               \
+    {dia, length, "JIS10K", holders, rods, cushions, washers, 120, pressure, 5, cycles5}
 
-const Jnt_inf jnt_tbl[jnt_cnt] = {
-    JNT_ROWS(50, 150, 4, 2, 4, 4, 472932, 232824, 129183, 78036, 50232, 0.98),
-    JNT_ROWS(65, 150, 4, 2, 4, 4, 442980, 209356, 112965, 66870, 42387, 0.98),
-    JNT_ROWS(80, 150, 6, 3, 6, 6, 560511, 258651, 137339, 80364, 50499, 0.98),
-    JNT_ROWS(100, 150, 6, 3, 6, 6, 560511, 258651, 137339, 80364, 50499, 0.98),
-    JNT_ROWS(125, 150, 6, 3, 6, 6, 667566, 276880, 137133, 76406, 46296, 0.98),
-    JNT_ROWS(150, 150, 6, 3, 6, 6, 648557, 264742, 129803, 71819, 43295, 0.98),
-    JNT_ROWS(200, 200, 8, 4, 8, 8, 1069169, 538139, 303210, 185242, 120276, 0.78),
-    JNT_ROWS(250, 200, 8, 4, 8, 8, 1069169, 538139, 303210, 185242, 120276, 0.78),
-    JNT_ROWS(300, 200, 8, 4, 8, 8, 1069169, 538139, 303210, 185242, 120276, 0.78),
+const Jnt_inf jnt_tbl[cycle_table_rows] = {
+    SIZE_ROWS(50, 150, 4, 2, 4, 4, 472932, 232824, 129183, 78036, 50232, 0.98),
+    SIZE_ROWS(65, 150, 4, 2, 4, 4, 442980, 209356, 112965, 66870, 42387, 0.98),
+    SIZE_ROWS(80, 150, 6, 3, 6, 6, 560511, 258651, 137339, 80364, 50499, 0.98),
+    SIZE_ROWS(100, 150, 6, 3, 6, 6, 560511, 258651, 137339, 80364, 50499, 0.98),
+    SIZE_ROWS(125, 150, 6, 3, 6, 6, 667566, 276880, 137133, 76406, 46296, 0.98),
+    SIZE_ROWS(150, 150, 6, 3, 6, 6, 648557, 264742, 129803, 71819, 43295, 0.98),
+    SIZE_ROWS(200, 200, 8, 4, 8, 8, 1069169, 538139, 303210, 185242, 120276, 0.78),
+    SIZE_ROWS(250, 200, 8, 4, 8, 8, 1069169, 538139, 303210, 185242, 120276, 0.78),
+    SIZE_ROWS(300, 200, 8, 4, 8, 8, 1069169, 538139, 303210, 185242, 120276, 0.78),
 };
+#undef SIZE_ROWS
 
 const Jnt_inf* fnd_jnt_(int dia, int dwn)
 {
@@ -37,10 +39,10 @@ const Jnt_inf* fnd_jnt_(int dia, int dwn)
 
 char* get_cmd_()
 {
-    return cmd_line;
+    return command_line_buffer;
 }
 
 void keep_command_line(const char* line)
 {
-    copy_sjis(cmd_line, sizeof cmd_line, line);
+    copy_sjis(command_line_buffer, sizeof command_line_buffer, line);
 }

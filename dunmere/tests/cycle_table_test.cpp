@@ -45,7 +45,7 @@ TEST(CycleTable, HoldsTheFortyFiveRowsDiameterByDiameterAndSinkBySink)
             EXPECT_EQ(row.cyc, size.cyc[dwn - 1]);
             EXPECT_EQ(fnd_jnt_(size.dia, dwn), &row);
         }
-    EXPECT_EQ(n, jnt_cnt);
+    EXPECT_EQ(n, cycle_table_rows);
     for (auto keys : {std::make_pair(40, 3), std::make_pair(100, 0), std::make_pair(100, 6), std::make_pair(0, 0)})
         EXPECT_EQ(fnd_jnt_(keys.first, keys.second), nullptr) << keys.first << " " << keys.second;
 }

@@ -98,6 +98,22 @@ TEST_F(DunmereProgram, ASecondDunmereEndsSilentlyAlsoAfterTheFirstWasKilled)
     EXPECT_TRUE(read_message_box_log(box_log).empty());
 }
 
+// Quillon, Sarnet and Tolvane are bound when the program loads, so a missing
+// one stops it before its first window.
+TEST(DunmereBinding, LoadsQuillonSarnetAndTolvaneByImport)
+{
+    FILE* pipe = popen((std::string("readelf -d '") + DUNMERE_EXE + "'").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string needed;
+    char line[512];
+    while (fgets(line, sizeof line, pipe))
+        if (strstr(line, "(NEEDED)"))
+            needed += line;
+    ASSERT_EQ(pclose(pipe), 0);
+    for (const char* library : {"[libquillon.so]", "[libsarnet.so]", "[libtolvane.so]"})
+        EXPECT_NE(needed.find(library), std::string::npos) << library << " is not bound:\n" << needed;
+}
+
 // Parvell runs here inside the test, in the run folder beside Dunmere.
 class ParvellStartsDunmere : public ParvellApp {
 protected:
