@@ -3,7 +3,7 @@
 
 #include "Frm_adbs.h"
 
-#include "Form_look.h"
+#include <platform/Form_look.h>
 #include "Memo_text.h"
 
 TFrm_Adb* Frm_Adb;

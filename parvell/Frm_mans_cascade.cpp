@@ -5,7 +5,7 @@
 #include <platform/screen.h>
 #include <platform/shell.h>
 
-#include "Form_look.h"
+#include <platform/Form_look.h>
 #include "Frm_mans.h"
 #include "Picture_stream.h"
 

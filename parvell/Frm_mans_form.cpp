@@ -4,15 +4,15 @@
 
 #include <platform/application.h>
 
-#include "Form_look.h"
+#include <platform/Form_look.h>
 #include "Frm_mans.h"
 
 const char TFrm_Man::caption[] = "ヴェルモラ株式会社 【 ゴム製品耐用年数計算システム 】";
 
 namespace {
 
-const QColor section_blue = vcl_color(11556864);  // red 0, green 88, blue 176
-const QColor answer_yellow = vcl_color(8454143);  // red 255, green 255, blue 128
+const QColor section_blue = bgr_color(11556864);  // red 0, green 88, blue 176
+const QColor answer_yellow = bgr_color(8454143);  // red 255, green 255, blue 128
 
 TPanel* heading_panel(QWidget* parent, const char* text, int left, int top, int width, int height)
 {

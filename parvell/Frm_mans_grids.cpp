@@ -11,7 +11,7 @@
 #include <platform/msgbox.h>
 
 #include "Condition_text.h"
-#include "Form_look.h"
+#include <platform/Form_look.h>
 #include "Frm_mans.h"
 
 Lnk_inf grd_lst;
@@ -19,8 +19,8 @@ Lnk_inf grd_lst;
 namespace {
 
 const int row_height = 14;
-const QColor silver = vcl_color(0xC0C0C0);
-const QColor sky_blue = vcl_color(0xF0CAA6);
+const QColor silver = bgr_color(0xC0C0C0);
+const QColor sky_blue = bgr_color(0xF0CAA6);
 
 TStringGrid* grid_of(Lnk_inf* node)
 {

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "Form_look.h"
+#include <platform/Form_look.h>
 #include "Frm_adbs.h"
 #include "Memo_text.h"
 
@@ -40,7 +40,7 @@ TFrm_Slc::TFrm_Slc(QWidget* owner) : QDialog(owner)
     Btn_Ccl = button(this, "キャンセル", 184, 45);
     const char* lines[] = {"", "  お使いのパソコンにAdobe Readerがインストールされていないため",
                            "  振動吸収比較表(pdfデータ)を開くことができません。"};
-    Mmo_Idx = memo(this, lines, 3, QRect(4, 4, 525, 65), vcl_color(11556864), Qt::white, -15);
+    Mmo_Idx = memo(this, lines, 3, QRect(4, 4, 525, 65), bgr_color(11556864), Qt::white, -15);
     setTabOrder(Btn_Hp, Btn_Ins);
     setTabOrder(Btn_Ins, Btn_Ccl);
 

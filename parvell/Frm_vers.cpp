@@ -2,53 +2,31 @@
 
 #include <QShowEvent>
 
+#include <platform/Form_look.h>
+#include <platform/Maker_pictures.h>
+#include <platform/Version_look.h>
 #include <platform/application.h>
 #include <platform/centre_on_screen.h>
 
-#include "Form_look.h"
 #include "Frm_mans.h"
-#include "Pictures.h"
 
 TFrm_Ver* Frm_Ver;
 
-namespace {
-QLabel* label(QWidget* parent, const char* text, int left, int top)
-{
-    auto* l = new QLabel(qt_from_sjis(text), parent);
-    l->move(left, top);
-    l->adjustSize();
-    return l;
-}
-}  // namespace
-
 TFrm_Ver::TFrm_Ver(QWidget* owner) : QDialog(owner)
 {
-    setWindowTitle(qt_from_sjis("ゴム製品耐用年数計算システムのバージョン情報"));
-    setFixedSize(406, 176);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(make_font("ＭＳ ゴシック", -13));
-    set_button_face(this);
-
-    Btn_Ok = new QPushButton("OK", this);
-    Btn_Ok->setGeometry(328, 144, 75, 25);
-    Pnl_Ver = new TPanel(this, TPanel::bvLowered);
-    Pnl_Ver->setGeometry(112, 64, 209, 41);
-    Lbl_Pvers = label(Pnl_Ver, "プログラムバージョン:", 4, 4);
-    Lbl_Dvers = label(Pnl_Ver, "DBバージョン:", 8, 20);
-    Lbl_Pver = label(Pnl_Ver, "", 144, 4);
-    Lbl_Dver = label(Pnl_Ver, "", 144, 20);
-    Img_Ico = new TImage(this);
-    Img_Ico->setGeometry(4, 4, 101, 101);
-    Img_Ico->Stretch = true;
-    Img_Ico->Assign(&coupling_picture());
-    Img_Cpn = new TImage(this);
-    Img_Cpn->setGeometry(4, 144, 165, 29);
-    Img_Cpn->Assign(&emblem_picture());
-    Lbl_Str1 = label(this, "ゴム製品耐用年数計算システム", 112, 4);
-    Label1 = label(this, "本製品の全部または一部を無断で複製・転載・配布することを", 4, 108);
-    Label2 = label(this, "固く禁じます。", 4, 124);
-    Btn_Ok->setFocus();
+    VersionDialogParts parts =
+        shape_version_dialog(this, "ゴム製品耐用年数計算システムのバージョン情報", coupling_picture(), 144);
+    Btn_Ok = parts.ok;
+    Pnl_Ver = parts.panel;
+    Lbl_Pvers = form_label(Pnl_Ver, "プログラムバージョン:", 4, 4);
+    Lbl_Dvers = form_label(Pnl_Ver, "DBバージョン:", 8, 20);
+    Lbl_Pver = form_label(Pnl_Ver, "", 144, 4);
+    Lbl_Dver = form_label(Pnl_Ver, "", 144, 20);
+    Img_Ico = parts.coupling;
+    Img_Cpn = parts.emblem;
+    Lbl_Str1 = form_label(this, "ゴム製品耐用年数計算システム", 112, 4);
+    Label1 = parts.notice[0];
+    Label2 = parts.notice[1];
 
     on_click(Btn_Ok, [this] { Btn_OkClick(Btn_Ok); });
 }

@@ -15,9 +15,10 @@ struct JointLook {
     bool bellows;        // stainless bellows in place of rubber
 };
 
-// A product photo (square) or a product drawing (5:4, lines and dimensions).
+// A product photo (square) or a product drawing (5:4, lines and dimensions,
+// image_width pixels wide).
 QImage joint_photo(const JointLook& look);
-QImage joint_drawing(const JointLook& look, const QString& title);
+QImage joint_drawing(const JointLook& look, const QString& title, int image_width = 350);
 
 // Photos of the accessories among the related products.
 QImage stand_photo();

@@ -41,12 +41,13 @@ void balloon(QPainter& p, QPointF at, QPointF target, int number)
 
 }  // namespace
 
-QImage joint_drawing(const JointLook& look, const QString& title)
+QImage joint_drawing(const JointLook& look, const QString& title, int image_width)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image(image_width, image_width * kHeight / kWidth, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(double(image_width) / kWidth, double(image_width) / kWidth);
     QFont font("IPAGothic");
     font.setPixelSize(12);
     p.setFont(font);
@@ -64,7 +65,21 @@ QImage joint_drawing(const JointLook& look, const QString& title)
     p.drawRect(QRectF(left - 14, centre - half, 14, 2 * half));
     p.drawRect(QRectF(right, centre_right - half + (look.eccentric ? 10 : 0), 14, 2 * half - (look.eccentric ? 20 : 0)));
     const double width = (right - left) / look.bulges;
-    for (int i = 0; i < look.bulges; ++i) {
+    if (look.bellows) {
+        // Stainless bellows: a row of convolutions between the flanges.
+        const int folds = 10;
+        const double pitch = (right - left) / folds;
+        for (double sign : {-1.0, 1.0}) {
+            QPainterPath edge;
+            edge.moveTo(left, centre + sign * 44);
+            for (int i = 0; i < folds; ++i) {
+                edge.lineTo(left + (i + 0.5) * pitch, centre + sign * 58);
+                edge.lineTo(left + (i + 1) * pitch, centre + sign * 44);
+            }
+            p.drawPath(edge);
+        }
+    }
+    for (int i = 0; i < (look.bellows ? 0 : look.bulges); ++i) {
         const double x0 = left + i * width, x1 = x0 + width;
         const double c = centre + (centre_right - centre) * (i + 0.5) / look.bulges;
         for (double sign : {-1.0, 1.0}) {

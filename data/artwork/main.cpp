@@ -37,6 +37,9 @@ QImage picture(const QString& name)
         if (name == code + "_drawing.jpg")
             return joint_drawing(product.look, qt_from_sjis(product.name) + qt_from_sjis("　外形図"));
     }
+    // The drawing Dunmere prints on its sheet, sharp at 7.2 times the size.
+    if (name == "merrowflex_sheet_drawing.jpg")
+        return joint_drawing({1, false, false, true, 0, true}, qt_from_sjis("Merrowflex　外形図"), 2520);
     if (name == "stand_photo.jpg")
         return stand_photo();
     if (name == "cover_photo.jpg")

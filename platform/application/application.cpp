@@ -1,7 +1,12 @@
 #include "platform/application.h"
 
+#include <QComboBox>
 #include <QEvent>
+#include <QLineEdit>
 #include <QToolTip>
+
+#include <stdio.h>
+#include <stdlib.h>
 
 #include <platform/files.h>
 #include <platform/findwindow.h>
@@ -15,6 +20,32 @@ namespace {
 std::string program_name(const std::string& path)
 {
     return path.substr(ExtractFilePath(path).size());
+}
+
+// With VELMORA_FORM_LOG naming a file, the texts of the main form's named
+// lists and edit boxes as it first shows them, one "name=text" line each
+// (UTF-8), so that a test can see what a program it started shows.
+void log_first_showing(QWidget* form)
+{
+    const char* path = getenv("VELMORA_FORM_LOG");
+    if (!path || !*path)
+        return;
+    FILE* log = fopen(path, "a");
+    if (!log)
+        return;
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty())
+            continue;
+        QString text;
+        if (auto* list = qobject_cast<QComboBox*>(control))
+            text = list->currentText();
+        else if (auto* edit = qobject_cast<QLineEdit*>(control))
+            text = edit->text();
+        else
+            continue;
+        fprintf(log, "%s=%s\n", qPrintable(control->objectName()), text.toUtf8().constData());
+    }
+    fclose(log);
 }
 
 }  // namespace
@@ -56,6 +87,7 @@ int TApplication::Run()
     main_form_->show();
     if (main_closed_)
         return 0;
+    log_first_showing(main_form_);
     return exec();
 }
 

@@ -7,9 +7,14 @@ TGraphic bitmap_from_resource(HINSTANCE module, const char* name)
 
 TGraphic bitmap_from_jpeg(const TJPEGImage& picture)
 {
-    if (picture.Empty())
+    return bitmap_from_picture(picture.Image());
+}
+
+TGraphic bitmap_from_picture(const QImage& picture)
+{
+    if (picture.isNull())
         throw JpegError("no picture to copy");
-    return picture.Image().convertToFormat(QImage::Format_RGB32);
+    return picture.convertToFormat(QImage::Format_RGB32);
 }
 
 int print_picture(double x, double y, double wid, double hgt,

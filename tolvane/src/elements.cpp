@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include <platform/bgr_color.h>
 #include <platform/qt_text.h>
 
 #include "fonts.h"
@@ -29,13 +30,6 @@ bool usable(std::initializer_list<double> values)
     return true;
 }
 
-// Colours are 0x00BBGGRR values.
-QColor colour(int32_t value)
-{
-    uint32_t v = (uint32_t)value;
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-}
-
 Qt::PenStyle pen_style(uint8_t style)
 {
     switch (style) {
@@ -51,7 +45,7 @@ Qt::PenStyle pen_style(uint8_t style)
 // Width 0 is the device's thinnest line (a cosmetic pen of one dot).
 QPen pen(PageScale scale, double width_mm, int32_t col, uint8_t style)
 {
-    return QPen(colour(col), width_mm * (scale.x + scale.y) / 2, pen_style(style),
+    return QPen(bgr_color((uint32_t)col), width_mm * (scale.x + scale.y) / 2, pen_style(style),
                 Qt::RoundCap, Qt::RoundJoin);
 }
 
@@ -95,7 +89,7 @@ bool draw_rect(QPainter& painter, PageScale scale, const Prt_rct& rct)
     if (!usable({rct.lin_wid, rct.x1, rct.y1, rct.x2, rct.y2}) || rct.lin_wid < 0)
         return false;
     painter.setPen(pen(scale, rct.lin_wid, rct.lin_col, rct.lin_sty));
-    painter.setBrush(rct.fil_sty == 1 ? QBrush(Qt::NoBrush) : QBrush(colour(rct.fil_col)));
+    painter.setBrush(rct.fil_sty == 1 ? QBrush(Qt::NoBrush) : QBrush(bgr_color((uint32_t)rct.fil_col)));
     painter.drawRect(QRectF(point(scale, rct.x1, rct.y1), point(scale, rct.x2, rct.y2))
                          .normalized());
     return true;

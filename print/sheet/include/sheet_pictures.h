@@ -17,6 +17,9 @@ TGraphic bitmap_from_resource(HINSTANCE module, const char* name);
 // A decoded JPEG picture copied into a bitmap; raises JpegError when the
 // picture is empty.
 TGraphic bitmap_from_jpeg(const TJPEGImage& picture);
+// The same for a decoded picture as an image control holds it
+// (TImage::Picture()).
+TGraphic bitmap_from_picture(const QImage& picture);
 
 // Makes the picture with `make` and hands it to prt_grf_ with the box and the
 // int 1. Answers 1, or 0 when making or handing it over raised anything

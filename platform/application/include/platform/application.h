@@ -47,6 +47,9 @@ public:
 
     // Shows the main form and runs the message loop until the main form is
     // closed; at once when it is closed while being shown. The loop's code.
+    // With VELMORA_FORM_LOG set to a path, the main form's named lists and
+    // edit boxes are logged there as first shown, one "name=text" line each
+    // (UTF-8), so that a test can see what a program it started shows.
     int Run();
     // Ends the message loop.
     void Terminate() { quit(); }

@@ -1,16 +1,14 @@
-#include "Form_look.h"
+#include "platform/Form_look.h"
 
+#include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QWidget>
 
 #include <platform/application.h>
 #include <platform/screen.h>
-
-QColor vcl_color(unsigned value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
 
 void set_button_face(QWidget* form)
 {
@@ -18,6 +16,14 @@ void set_button_face(QWidget* form)
     palette.setColor(QPalette::Window, QColor(240, 240, 240));
     form->setPalette(palette);
     form->setAutoFillBackground(true);
+}
+
+QLabel* form_label(QWidget* parent, const char* text, int left, int top)
+{
+    auto* label = new QLabel(qt_from_sjis(text), parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
 }
 
 void show_hint_at_cursor()
@@ -44,7 +50,7 @@ const QImage& arrow_picture()
         path.lineTo(3, 16);
         path.lineTo(11, 16);
         path.closeSubpath();
-        painter.fillPath(path, vcl_color(11556864));
+        painter.fillPath(path, bgr_color(11556864));
         painter.setPen(QPen(QColor(0, 40, 100), 1));
         painter.drawPath(path);
         return image;
@@ -88,5 +94,26 @@ QImage door_glyph()
     painter.drawPolygon(leaf);
     painter.setBrush(Qt::black);
     painter.drawEllipse(QPointF(15, 18), 1.2, 1.2);
+    return image;
+}
+
+// A pocket calculator: grey body, a display and three rows of keys.
+QImage calculator_glyph()
+{
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1.2));
+    painter.setBrush(QColor(170, 170, 175));
+    painter.drawRoundedRect(QRectF(6, 2, 20, 28), 2, 2);   // body
+    painter.setBrush(QColor(190, 230, 190));
+    painter.drawRect(QRectF(9, 5, 14, 6));                 // display
+    painter.setPen(QPen(Qt::black, 0.8));
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 3; ++col) {
+            painter.setBrush(row == 2 && col == 2 ? bgr_color(11556864) : QColor(Qt::white));
+            painter.drawRect(QRectF(9 + col * 5, 14 + row * 5, 3.5, 3.5));
+        }
     return image;
 }

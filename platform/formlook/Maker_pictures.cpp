@@ -1,10 +1,10 @@
-#include "Pictures.h"
+#include "platform/Maker_pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "Form_look.h"
+#include "platform/Form_look.h"
 
 namespace {
 const QColor maker_blue(0, 88, 176);
@@ -67,6 +67,36 @@ const QImage& coupling_picture()
         rubber.setColorAt(1, QColor(10, 10, 10));
         painter.setBrush(rubber);
         painter.drawEllipse(QRectF(20, 26, 61, 48));
+        draw_mark(painter, QRectF(40, 40, 20, 20));
+        return image;
+    }();
+    return picture;
+}
+
+const QImage& bellows_coupling_picture()
+{
+    static const QImage picture = [] {
+        QImage image(101, 101, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 1));
+        QLinearGradient steel(0, 16, 0, 84);
+        steel.setColorAt(0, QColor(235, 235, 240));
+        steel.setColorAt(0.5, QColor(160, 165, 175));
+        steel.setColorAt(1, QColor(100, 100, 110));
+        painter.setBrush(steel);
+        painter.drawRect(QRectF(10, 16, 10, 68));  // flanges
+        painter.drawRect(QRectF(81, 16, 10, 68));
+        // The bellows: convolutions of polished stainless steel.
+        for (int i = 0; i < 8; ++i)
+            painter.drawRoundedRect(QRectF(21 + i * 7.5, 24, 7, 52), 3, 3);
+        painter.setPen(QPen(QColor(60, 60, 60), 2));
+        painter.drawLine(QPointF(12, 20), QPointF(89, 20));  // tie rods
+        painter.drawLine(QPointF(12, 80), QPointF(89, 80));
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(QRectF(38, 38, 24, 24));
         draw_mark(painter, QRectF(40, 40, 20, 20));
         return image;
     }();
