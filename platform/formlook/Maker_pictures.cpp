@@ -6,14 +6,18 @@
 
 #include "platform/Form_look.h"
 
+QColor maker_blue()
+{
+    return QColor(0, 88, 176);
+}
+
 namespace {
-const QColor maker_blue(0, 88, 176);
 
 // The emblem mark: a blue ring around a white wave, as the maker signs.
 void draw_mark(QPainter& painter, const QRectF& box)
 {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(maker_blue);
+    painter.setBrush(maker_blue());
     painter.drawEllipse(box);
     painter.setBrush(Qt::white);
     painter.drawEllipse(box.adjusted(box.width() * 0.18, box.height() * 0.18, -box.width() * 0.18, -box.height() * 0.18));
@@ -22,7 +26,7 @@ void draw_mark(QPainter& painter, const QRectF& box)
     wave.moveTo(box.left() + box.width() * 0.25, y);
     wave.cubicTo(box.left() + box.width() * 0.4, y - box.height() * 0.25, box.left() + box.width() * 0.6,
                  y + box.height() * 0.25, box.right() - box.width() * 0.25, y);
-    painter.setPen(QPen(maker_blue, box.height() * 0.1));
+    painter.setPen(QPen(maker_blue(), box.height() * 0.1));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(wave);
 }
@@ -36,7 +40,7 @@ const QImage& emblem_picture()
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         draw_mark(painter, QRectF(2, 1, 20, 20));
-        painter.setPen(maker_blue);
+        painter.setPen(maker_blue());
         QFont font = make_font("ＭＳ ゴシック", -14, true);
         painter.setFont(font);
         painter.drawText(QRect(27, 0, 138, 22), Qt::AlignVCenter | Qt::AlignLeft, qt_from_sjis("ヴェルモラ株式会社"));
