@@ -30,7 +30,9 @@ double seconds_now()
 
 int main(int argc, char** argv)
 {
-    const std::string pdf = "/tmp/dunmere_print_bench_" + std::to_string(getpid()) + ".pdf";
+    // A PDF named on the command line is kept: it is the README's sample sheet.
+    const bool keep = argc > 1;
+    const std::string pdf = keep ? argv[1] : "/tmp/dunmere_print_bench_" + std::to_string(getpid()) + ".pdf";
     setenv("TOLVANE_PDF", pdf.c_str(), 1);
     TApplication application(argc, argv);
     MessageBoxRecorder boxes;
@@ -46,7 +48,8 @@ int main(int argc, char** argv)
         times.push_back((seconds_now() - clicked) * 1000);
         QCoreApplication::processEvents();
     }
-    remove(pdf.c_str());
+    if (!keep)
+        remove(pdf.c_str());
     if (!boxes.boxes().empty()) {
         fprintf(stderr, "printing failed: %s\n", boxes.boxes()[0].text.c_str());
         return 1;
