@@ -10,7 +10,7 @@
 
 #include <sarnet.h>
 
-#include <platform/Form_look.h>
+#include <platform/form_look.h>
 #include <platform/centre_on_screen.h>
 #include <platform/charset.h>
 #include <platform/module.h>
@@ -18,7 +18,7 @@
 
 #include "Dunmere.h"
 #include "Frm_vers.h"
-#include "Sheet.h"
+#include "calculation_sheet.h"
 
 TFrm_Man* Frm_Man;
 

@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QWidget>
 
-#include <platform/controls/BitBtn.h>
-#include <platform/controls/Image.h>
-#include <platform/controls/Panel.h>
+#include <platform/controls/bit_btn.h>
+#include <platform/controls/image.h>
+#include <platform/controls/panel.h>
 #include <platform/sysmenu.h>
 
 #include "Comboboxooo.h"

@@ -1,7 +1,7 @@
 // The main window's controls as the form lays them out.
 #include <QFile>
 
-#include <platform/Form_look.h>
+#include <platform/form_look.h>
 #include <platform/application.h>
 #include <platform/jpeg.h>
 

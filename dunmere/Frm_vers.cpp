@@ -1,9 +1,9 @@
 #include "Frm_vers.h"
 
-#include <platform/Form_look.h>
+#include <platform/form_look.h>
 #include <platform/centre_on_screen.h>
-#include <platform/Maker_pictures.h>
-#include <platform/Version_look.h>
+#include <platform/maker_pictures.h>
+#include <platform/version_look.h>
 #include <platform/application.h>
 
 #include "Frm_mans.h"

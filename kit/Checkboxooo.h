@@ -4,7 +4,7 @@
 
 #include <QCheckBox>
 
-#include "EnterAsTabButton.h"
+#include "enter_as_tab_button.h"
 
 class TCheckBoxooo : public EnterAsTabButton<TCheckBoxooo, QCheckBox> {
     Q_OBJECT

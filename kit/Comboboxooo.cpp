@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "KeyPressing.h"
+#include "key_pressing.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include <platform/qt_text.h>
 
-#include "KeyPressing.h"
-#include "NumberText.h"
+#include "key_pressing.h"
+#include "number_text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <QRadioButton>
 
-#include "EnterAsTabButton.h"
+#include "enter_as_tab_button.h"
 
 class TRadioButtonooo : public EnterAsTabButton<TRadioButtonooo, QRadioButton> {
     Q_OBJECT

@@ -3,8 +3,8 @@
 
 #include "Frm_adbs.h"
 
-#include <platform/Form_look.h>
-#include "Memo_text.h"
+#include <platform/form_look.h>
+#include "memo_text.h"
 
 TFrm_Adb* Frm_Adb;
 

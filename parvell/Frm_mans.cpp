@@ -12,7 +12,7 @@
 #include <platform/module.h>
 #include <platform/msgbox.h>
 
-#include <platform/Form_look.h>
+#include <platform/form_look.h>
 #include "Frm_mans.h"
 #include "Frm_vers.h"
 

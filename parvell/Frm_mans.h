@@ -10,11 +10,11 @@
 
 #include <quillon.h>
 
-#include <platform/controls/BitBtn.h>
-#include <platform/controls/Image.h>
-#include <platform/controls/ListBox.h>
-#include <platform/controls/Panel.h>
-#include <platform/controls/StringGrid.h>
+#include <platform/controls/bit_btn.h>
+#include <platform/controls/image.h>
+#include <platform/controls/list_box.h>
+#include <platform/controls/panel.h>
+#include <platform/controls/string_grid.h>
 #include <platform/jpeg.h>
 #include <platform/sysmenu.h>
 

@@ -4,7 +4,7 @@
 
 #include <platform/application.h>
 
-#include <platform/Form_look.h>
+#include <platform/form_look.h>
 #include "Frm_mans.h"
 
 const char TFrm_Man::caption[] = "ヴェルモラ株式会社 【 ゴム製品耐用年数計算システム 】";

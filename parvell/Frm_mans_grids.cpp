@@ -10,8 +10,8 @@
 #include <platform/drawtext.h>
 #include <platform/msgbox.h>
 
-#include "Condition_text.h"
-#include <platform/Form_look.h>
+#include "condition_text.h"
+#include <platform/form_look.h>
 #include "Frm_mans.h"
 
 Lnk_inf grd_lst;

@@ -4,7 +4,7 @@
 #include <platform/msgbox.h>
 #include <platform/qt_text.h>
 
-#include "Calculation_sheet.h"
+#include "calculation_sheet.h"
 #include "Frm_mans.h"
 
 void TFrm_Man::Btn_PrtClick(QObject*)

@@ -7,9 +7,9 @@
 #include <platform/screen.h>
 #include <platform/shell.h>
 
-#include <platform/Form_look.h>
+#include <platform/form_look.h>
 #include "Frm_mans.h"
-#include "Picture_stream.h"
+#include "picture_stream.h"
 #include "Frm_slcs.h"
 
 Rps_inf rps_tbl[2];

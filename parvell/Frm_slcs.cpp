@@ -9,9 +9,9 @@
 
 #include <string>
 
-#include <platform/Form_look.h>
+#include <platform/form_look.h>
 #include "Frm_adbs.h"
-#include "Memo_text.h"
+#include "memo_text.h"
 
 TFrm_Slc* Frm_Slc;
 

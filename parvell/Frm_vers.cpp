@@ -2,9 +2,9 @@
 
 #include <QShowEvent>
 
-#include <platform/Form_look.h>
-#include <platform/Maker_pictures.h>
-#include <platform/Version_look.h>
+#include <platform/form_look.h>
+#include <platform/maker_pictures.h>
+#include <platform/version_look.h>
 #include <platform/application.h>
 #include <platform/centre_on_screen.h>
 

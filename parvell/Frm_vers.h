@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <platform/controls/Image.h>
-#include <platform/controls/Panel.h>
+#include <platform/controls/image.h>
+#include <platform/controls/panel.h>
 
 class TFrm_Ver : public QDialog {
     Q_OBJECT

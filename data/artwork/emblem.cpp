@@ -1,6 +1,6 @@
 #include <QList>
 
-#include <platform/Maker_pictures.h>
+#include <platform/maker_pictures.h>
 
 #include "artwork.h"
 

@@ -3,7 +3,7 @@
 #include <stdlib.h>
 
 #include "Frm_waits.h"
-#include "Sheet.h"
+#include "calculation_sheet.h"
 #include "dunmere_app.h"
 #include "testsupport/pdf_probe.h"
 

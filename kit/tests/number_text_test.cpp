@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "NumberText.h"
+#include "number_text.h"
 
 namespace {
 

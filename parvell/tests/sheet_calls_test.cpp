@@ -13,7 +13,7 @@
 
 #include <tolvane.h>
 
-#include "Calculation_sheet.h"
+#include "calculation_sheet.h"
 #include "Frm_waits.h"
 #include "parvell_on_db.h"
 

@@ -17,7 +17,7 @@
 
 #include <platform/charset.h>
 
-#include "Calculation_sheet.h"
+#include "calculation_sheet.h"
 #include "Frm_waits.h"
 #include "parvell_on_db.h"
 

@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "Condition_text.h"
+#include "condition_text.h"
 #include "Frm_mans.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include <platform/controls/ListBox.h>
+#include <platform/controls/list_box.h>
 
 namespace {
 

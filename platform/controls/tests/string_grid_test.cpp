@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include <platform/controls/StringGrid.h>
+#include <platform/controls/string_grid.h>
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "number_text.h"
 
 #include <locale.h>
 #include <stdlib.h>

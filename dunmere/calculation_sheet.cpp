@@ -1,7 +1,7 @@
 // The calculation sheet: frame and title, the emblem, the coupling drawing,
 // the parts table, conditions and results, the notes, the cautions and the
 // footer, each element placed in millimetres.
-#include "Sheet.h"
+#include "calculation_sheet.h"
 
 #include <string.h>
 

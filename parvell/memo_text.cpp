@@ -1,6 +1,6 @@
-#include "Memo_text.h"
+#include "memo_text.h"
 
-#include <platform/Form_look.h>
+#include <platform/form_look.h>
 
 QPlainTextEdit* memo(QWidget* parent, const char* const* lines, int count, const QRect& geometry,
                      const QColor& background, const QColor& text, int font_height)

@@ -1,4 +1,4 @@
-#include "OooPalette.h"
+#include "ooo_palette.h"
 
 #include "Checkboxooo.h"
 #include "Comboboxooo.h"

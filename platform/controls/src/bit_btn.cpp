@@ -1,4 +1,4 @@
-#include "platform/controls/BitBtn.h"
+#include "platform/controls/bit_btn.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

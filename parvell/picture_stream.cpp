@@ -1,4 +1,4 @@
-#include "Picture_stream.h"
+#include "picture_stream.h"
 
 #include <vector>
 

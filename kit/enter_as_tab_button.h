@@ -7,7 +7,7 @@
 
 #include <QKeyEvent>
 
-#include "KeyPressing.h"
+#include "key_pressing.h"
 
 template <class Control, class Button>
 class EnterAsTabButton : public Button {

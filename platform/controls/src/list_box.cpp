@@ -1,4 +1,4 @@
-#include "platform/controls/ListBox.h"
+#include "platform/controls/list_box.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,15 +1,15 @@
-#include "Calculation_sheet.h"
+#include "calculation_sheet.h"
 
-#include <platform/controls/StringGrid.h>
+#include <platform/controls/string_grid.h>
 #include <platform/module.h>
 
 #include <sheet_pictures.h>
 #include <sheet_records.h>
 
-#include "Condition_text.h"
+#include "condition_text.h"
 #include "Frm_mans.h"
 #include "Frm_waits.h"
-#include "Picture_stream.h"
+#include "picture_stream.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/controls/Panel.h"
+#include "platform/controls/panel.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "platform/controls/Image.h"
+#include "platform/controls/image.h"
 
 #include <QMouseEvent>
 #include <QPainter>

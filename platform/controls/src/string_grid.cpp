@@ -1,4 +1,4 @@
-#include "platform/controls/StringGrid.h"
+#include "platform/controls/string_grid.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "Condition_text.h"
+#include "condition_text.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -10,8 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <platform/controls/Image.h>
-#include <platform/controls/Panel.h>
+#include <platform/controls/image.h>
+#include <platform/controls/panel.h>
 
 struct VersionDialogParts {
     QPushButton* ok;

@@ -3,7 +3,7 @@
 #ifndef DUNMERE_SHEET_H
 #define DUNMERE_SHEET_H
 
-#include <platform/controls/Image.h>
+#include <platform/controls/image.h>
 
 #include "Dunmere.h"
 #include "Frm_mans.h"

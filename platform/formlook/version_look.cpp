@@ -1,7 +1,7 @@
-#include "platform/Version_look.h"
+#include "platform/version_look.h"
 
-#include <platform/Form_look.h>
-#include <platform/Maker_pictures.h>
+#include <platform/form_look.h>
+#include <platform/maker_pictures.h>
 
 VersionDialogParts shape_version_dialog(QDialog* dialog, const char* caption, const QImage& coupling,
                                         int emblem_top)

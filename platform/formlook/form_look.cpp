@@ -1,4 +1,4 @@
-#include "platform/Form_look.h"
+#include "platform/form_look.h"
 
 #include <QGuiApplication>
 #include <QLabel>

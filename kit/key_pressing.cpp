@@ -1,4 +1,4 @@
-#include "KeyPressing.h"
+#include "key_pressing.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
-#include "platform/Maker_pictures.h"
+#include "platform/maker_pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "platform/Form_look.h"
+#include "platform/form_look.h"
 
 QColor maker_blue()
 {
