@@ -25,7 +25,7 @@ TFrm_Man* Frm_Man;
 const char TFrm_Man::parvell_caption[] = "ヴェルモラ株式会社 【 ゴム製品耐用年数計算システム 】";
 
 namespace {
-Ver_inf ver_inf;
+Ver_inf version_texts;
 
 long text_number(const QString& text)
 {
@@ -35,7 +35,7 @@ long text_number(const QString& text)
 
 char* get_pvr_()
 {
-    return ver_inf.pvr;
+    return version_texts.pvr;
 }
 
 TFrm_Man::TFrm_Man(QWidget* owner) : QWidget(owner), MessageWindow(this)
@@ -63,8 +63,8 @@ void TFrm_Man::FormShow(QObject*)
     const long dia = atol(get_cmd_());
     Btn_Clc->setText(qt_from_sjis("耐用年数\n\r計 算"));
     Edt_Stt->RefreshNumber();
-    if (!get_ver_(ver_inf.pvr, HInstance))
-        strcpy(ver_inf.pvr, "???");
+    if (!get_ver_(version_texts.pvr, HInstance))
+        strcpy(version_texts.pvr, "???");
     int index = 0;
     for (int i = 0; i < Cmb_Dia->count(); ++i)
         if (text_number(Cmb_Dia->itemText(i)) == dia) {

@@ -21,7 +21,7 @@ TJPEGImage* jpg_img;
 TFrm_Man* Frm_Man;
 
 namespace {
-Ver_inf ver_inf;
+Ver_inf version_texts;
 
 void free_streams_and_children()
 {
@@ -48,7 +48,7 @@ void free_streams_and_children()
 
 char* get_pvr_()
 {
-    return ver_inf.pvr;
+    return version_texts.pvr;
 }
 
 TFrm_Man::TFrm_Man(QWidget* owner) : QWidget(owner), MessageWindow(this)
@@ -121,10 +121,10 @@ void TFrm_Man::FormShow(QObject*)
     set_pip_(&pip_lst);
     if (closed_)
         return;
-    if (!get_ver_(ver_inf.pvr, HInstance))
-        strcpy(ver_inf.pvr, "???");
-    if (!lod_ver_(ver_inf.dvr))
-        strcpy(ver_inf.dvr, "???");
+    if (!get_ver_(version_texts.pvr, HInstance))
+        strcpy(version_texts.pvr, "???");
+    if (!lod_ver_(version_texts.dvr))
+        strcpy(version_texts.dvr, "???");
 }
 
 void TFrm_Man::FormClose(QObject*)
