@@ -33,9 +33,10 @@ int main(int argc, char** argv)
     if (error == ERROR_ALREADY_EXISTS)
         return 1;  // another Dunmere runs: it ends silently
     if (error != 0) {
-        fprintf(stderr, "Dunmere: no private session folder can be used "
-                        "($XDG_RUNTIME_DIR/velmora or /tmp/velmora-<uid>), so a second start "
-                        "could not be told apart\n");
+        fprintf(stderr,
+                "Dunmere: no private session folder can be used "
+                "($XDG_RUNTIME_DIR/velmora or /tmp/velmora-<uid>), so a second start "
+                "could not be told apart\n");
         return 1;
     }
     try {

@@ -9,6 +9,7 @@ char command_line_buffer[128];
 }  // namespace
 
 // The five rows of one size: sink 1 to 5 mm, each with its cycle count.
+// clang-format off
 #define SIZE_ROWS(dia, length, holders, rods, cushions, washers, cycles1, cycles2, cycles3, cycles4, cycles5, pressure) \
     {dia, length, "JIS10K", holders, rods, cushions, washers, 120, pressure, 1, cycles1},                               \
     {dia, length, "JIS10K", holders, rods, cushions, washers, 120, pressure, 2, cycles2},                               \
@@ -27,6 +28,7 @@ const Jnt_inf jnt_tbl[cycle_table_rows] = {
     SIZE_ROWS(250, 200, 8, 4, 8, 8, 1069169, 538139, 303210, 185242, 120276, 0.78),
     SIZE_ROWS(300, 200, 8, 4, 8, 8, 1069169, 538139, 303210, 185242, 120276, 0.78),
 };
+// clang-format on
 #undef SIZE_ROWS
 
 const Jnt_inf* fnd_jnt_(int dia, int dwn)

@@ -29,8 +29,8 @@ TPanel* section_panel(QWidget* parent, const char* text, int left, int top, int 
     return panel;
 }
 
-TComboBoxooo* drop_down_list(QWidget* parent, int left, int top, int width,
-                             std::initializer_list<const char*> items, int selected)
+TComboBoxooo* drop_down_list(QWidget* parent, int left, int top, int width, std::initializer_list<const char*> items,
+                             int selected)
 {
     auto* list = new TComboBoxooo(parent);
     list->setGeometry(left, top, width, 21);
@@ -69,8 +69,8 @@ void TFrm_Man::build_form()
 {
     setWindowTitle(qt_from_sjis("ヴェルモラ株式会社 【 Merrowflex耐用年数計算システム 】"));
     setFixedSize(636, 258);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(make_font("ＭＳ ゴシック", -13));
     set_button_face(this);
 

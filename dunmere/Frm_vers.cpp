@@ -12,8 +12,8 @@ TFrm_Ver* Frm_Ver;
 
 TFrm_Ver::TFrm_Ver(QWidget* owner) : QDialog(owner)
 {
-    VersionDialogParts parts = shape_version_dialog(this, "Merrowflex耐用年数計算システムのバージョン情報",
-                                                    bellows_coupling_picture(), 147);
+    VersionDialogParts parts =
+        shape_version_dialog(this, "Merrowflex耐用年数計算システムのバージョン情報", bellows_coupling_picture(), 147);
     Btn_Ok = parts.ok;
     Pnl_Ver = parts.panel;
     Lbl_Pvers = form_label(Pnl_Ver, "プログラムバージョン:", 4, 13);

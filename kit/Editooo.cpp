@@ -46,8 +46,7 @@ public:
         // Setting the text clears the undo history, and every edit of the
         // user is undoable: a text without history is the program's own.
         const bool users_edit = box_->isUndoAvailable();
-        if (limit == 0 || !users_edit || sjis_length(input) <= limit ||
-            sjis_length(input) <= sjis_length(shown_)) {
+        if (limit == 0 || !users_edit || sjis_length(input) <= limit || sjis_length(input) <= sjis_length(shown_)) {
             shown_ = input;
             return Acceptable;
         }
@@ -147,15 +146,13 @@ void TEditooo::KeyPress(char& Key)
 void TEditooo::keyPressEvent(QKeyEvent* event)
 {
     pass_key_event(
-        event, [this](char& key) { KeyPress(key); },
-        [this](QKeyEvent* e) { QLineEdit::keyPressEvent(e); });
+        event, [this](char& key) { KeyPress(key); }, [this](QKeyEvent* e) { QLineEdit::keyPressEvent(e); });
 }
 
 void TEditooo::inputMethodEvent(QInputMethodEvent* event)
 {
     pass_input_method_event(
-        event, [this](char& key) { KeyPress(key); },
-        [this](QInputMethodEvent* e) { QLineEdit::inputMethodEvent(e); });
+        event, [this](char& key) { KeyPress(key); }, [this](QInputMethodEvent* e) { QLineEdit::inputMethodEvent(e); });
 }
 
 void TEditooo::focusInEvent(QFocusEvent* event)
@@ -170,8 +167,7 @@ void TEditooo::focusInEvent(QFocusEvent* event)
 void TEditooo::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (FEntered && event->reason() != Qt::ActiveWindowFocusReason &&
-        event->reason() != Qt::PopupFocusReason) {
+    if (FEntered && event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
         FEntered = false;
         DoExit();
     }

@@ -44,8 +44,7 @@ int next_bar_position(int position, int step, int max)
 }
 
 TFrm_Wait::TFrm_Wait(QWidget* Owner)
-    : QWidget(Owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(Owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Frm_Wait"));
     setFont(make_font("ＭＳ Ｐゴシック", -12));

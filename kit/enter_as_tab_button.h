@@ -25,8 +25,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         pass_key_event(
-            event, [this](char& key) { KeyPress(key); },
-            [this](QKeyEvent* e) { Button::keyPressEvent(e); });
+            event, [this](char& key) { KeyPress(key); }, [this](QKeyEvent* e) { Button::keyPressEvent(e); });
     }
 };
 

@@ -100,19 +100,16 @@ void pass_key_event(QKeyEvent* event, const KeyPressFn& key_press, const BaseKey
         base(event);
         return;
     }
-    QKeyEvent replaced(event->type(), qt_key_of(left), event->modifiers(), left,
-                       event->isAutoRepeat(), event->count());
+    QKeyEvent replaced(event->type(), qt_key_of(left), event->modifiers(), left, event->isAutoRepeat(), event->count());
     base(&replaced);
     event->setAccepted(replaced.isAccepted());
 }
 
-void pass_input_method_event(QInputMethodEvent* event, const KeyPressFn& key_press,
-                             const BaseInputFn& base)
+void pass_input_method_event(QInputMethodEvent* event, const KeyPressFn& key_press, const BaseInputFn& base)
 {
     bool changed = false;
-    const QString left = event->commitString().isEmpty()
-        ? QString()
-        : pass_typed_text(event->commitString(), key_press, &changed);
+    const QString left =
+        event->commitString().isEmpty() ? QString() : pass_typed_text(event->commitString(), key_press, &changed);
     if (!changed) {
         base(event);
         return;

@@ -36,7 +36,6 @@ void pass_key_event(QKeyEvent* event, const KeyPressFn& key_press, const BaseKey
 
 // The same for the text an input method commits, which is typed text too;
 // the text being composed is left alone.
-void pass_input_method_event(QInputMethodEvent* event, const KeyPressFn& key_press,
-                             const BaseInputFn& base);
+void pass_input_method_event(QInputMethodEvent* event, const KeyPressFn& key_press, const BaseInputFn& base);
 
 #endif

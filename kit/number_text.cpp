@@ -66,8 +66,7 @@ std::string general_number_text(double value)
 
     // d.dddddddddddddde±x: the value rounded to 15 significant digits.
     char sci[64];
-    const std::to_chars_result r =
-        std::to_chars(sci, sci + sizeof sci - 1, value, std::chars_format::scientific, 14);
+    const std::to_chars_result r = std::to_chars(sci, sci + sizeof sci - 1, value, std::chars_format::scientific, 14);
     *r.ptr = '\0';
     const char* p = sci;
     std::string out;

@@ -13,8 +13,8 @@ TFrm_Adb::TFrm_Adb(QWidget* owner) : QDialog(owner)
     setWindowTitle(qt_from_sjis("Adobe Readerのインストール"));
     setFixedSize(304, 475);
     move(325, 112);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setFont(make_font("ＭＳ ゴシック", -13));
     set_button_face(this);
 
@@ -47,9 +47,13 @@ TFrm_Adb::TFrm_Adb(QWidget* owner) : QDialog(owner)
         *designs[i].field = button;
         platforms_[i] = {button, designs[i].installer};
     }
-    const char* lines[] = {" ", "【免責事項】 ", " ・ Adobe Readerインストールについて発生した",
-                           "    あらゆる問題について、その予見可能性に", "    かかわらず、当方 (ヴェルモラ株式会社)では",
-                           "    一切の責任を負いません。 ", " ・ Adobe Readerインストールに対する質問には",
+    const char* lines[] = {" ",
+                           "【免責事項】 ",
+                           " ・ Adobe Readerインストールについて発生した",
+                           "    あらゆる問題について、その予見可能性に",
+                           "    かかわらず、当方 (ヴェルモラ株式会社)では",
+                           "    一切の責任を負いません。 ",
+                           " ・ Adobe Readerインストールに対する質問には",
                            "    お答えいたしかねる場合がございます。"};
     Memo1 = memo(this, lines, 8, QRect(4, 300, 293, 109), QColor(240, 240, 240), Qt::black, -12);
     Btn_Ccl = new QPushButton(qt_from_sjis("キャンセル"), this);

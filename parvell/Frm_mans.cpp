@@ -77,13 +77,12 @@ void TFrm_Man::FormShow(QObject*)
     rps_tbl[1] = {Lbl_Rp2, Pnl_Rp2, Img_Rp2, rps_tbl[1].rpd, Btn_St21, Btn_St22};
     clr_rpd_();
     Lbl_Lfe[6]->setText(QString());
-    const char* checks[6] = {
-        "",
-        "① フランジ部及び本体からの漏れがないか?",
-        "② フランジが極端に錆びていないか?",
-        "③ 加圧された際に、ボルトが本体に接触していないか?",
-        "④ 許容変位をこえていないか?",
-        ""};
+    const char* checks[6] = {"",
+                             "① フランジ部及び本体からの漏れがないか?",
+                             "② フランジが極端に錆びていないか?",
+                             "③ 加圧された際に、ボルトが本体に接触していないか?",
+                             "④ 許容変位をこえていないか?",
+                             ""};
     for (int i = 0; i < 6; ++i) {
         Lbl_Chk[3 + i]->setText(qt_from_sjis(checks[i]));
         Lbl_Chk[3 + i]->adjustSize();
@@ -110,8 +109,8 @@ void TFrm_Man::FormShow(QObject*)
     _clr_mem_(&ppl_lst, sizeof ppl_lst);
     _clr_mem_(&cds_lst, sizeof cds_lst);
     _clr_mem_(&rpd_lst, sizeof rpd_lst);
-    ok = lod_plc_(&pip_lst) && lod_pdt_(&prd_lst) && lod_cdt_(&cgp_lst) && lod_ppl_(&ppl_lst) &&
-         lod_cds_(&cds_lst) && lod_rpd_(&rpd_lst);
+    ok = lod_plc_(&pip_lst) && lod_pdt_(&prd_lst) && lod_cdt_(&cgp_lst) && lod_ppl_(&ppl_lst) && lod_cds_(&cds_lst) &&
+         lod_rpd_(&rpd_lst);
     if (!ok) {
         MessageBoxA(this, "データベースの情報取得に失敗しました。", "DB接続エラー", MB_OK | MB_ICONERROR);
         Close();

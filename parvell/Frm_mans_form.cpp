@@ -82,8 +82,8 @@ void TFrm_Man::build_form()
 {
     setWindowTitle(qt_from_sjis(caption));
     setFixedSize(949, 701);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(make_font("ＭＳ Ｐゴシック", -12));
     setMouseTracking(true);
     set_button_face(this);
@@ -132,14 +132,13 @@ void TFrm_Man::build_form()
 
     Grp_Lfe = new QGroupBox(qt_from_sjis("耐用年数について"), Pnl_Ans2);
     Grp_Lfe->setGeometry(8, 44, 361, 141);
-    const char* life_texts[7] = {
-        "ゴム製品は永久的なものではなく寿命があります。",
-        "またその寿命は、様々な要因によって大きく左右されるため",
-        "正確な耐用年数を算出することは不可能です。",
-        "当社では基本耐用年数を15年とし、ゴムフレキ継手会の係数を",
-        "ベースに当社の経験値を加え、上記耐用年数を算出していますが、",
-        "上記の耐用年数はあくまで大方の目安であることをご理解ください。",
-        ""};
+    const char* life_texts[7] = {"ゴム製品は永久的なものではなく寿命があります。",
+                                 "またその寿命は、様々な要因によって大きく左右されるため",
+                                 "正確な耐用年数を算出することは不可能です。",
+                                 "当社では基本耐用年数を15年とし、ゴムフレキ継手会の係数を",
+                                 "ベースに当社の経験値を加え、上記耐用年数を算出していますが、",
+                                 "上記の耐用年数はあくまで大方の目安であることをご理解ください。",
+                                 ""};
     for (int i = 0; i < 7; ++i) {
         Lbl_Lfe[i] = label(Grp_Lfe, life_texts[i], 8, 20 + 16 * i);
         if (i >= 5) {
@@ -150,11 +149,15 @@ void TFrm_Man::build_form()
     }
     Grp_Chk = new QGroupBox(qt_from_sjis("定期点検について"), Pnl_Ans2);
     Grp_Chk->setGeometry(8, 196, 361, 173);
-    const char* check_texts[9] = {
-        "ゴムは有機物ですので、経年変化します。  ",
-        "半年に一回以上、下記の項目について点検し、",
-        "異常がある場合は速やかに製品の交換をお願い致します。",
-        "", "", "", "", "", ""};
+    const char* check_texts[9] = {"ゴムは有機物ですので、経年変化します。  ",
+                                  "半年に一回以上、下記の項目について点検し、",
+                                  "異常がある場合は速やかに製品の交換をお願い致します。",
+                                  "",
+                                  "",
+                                  "",
+                                  "",
+                                  "",
+                                  ""};
     const int check_tops[9] = {20, 36, 52, 72, 88, 104, 120, 136, 152};
     for (int i = 0; i < 9; ++i)
         Lbl_Chk[i] = label(Grp_Chk, check_texts[i], i < 3 ? 8 : 16, check_tops[i]);
@@ -200,7 +203,9 @@ void TFrm_Man::build_form()
     Img_Pto->OnMouseMove = [this](QObject* s, Qt::KeyboardModifiers k, int x, int y) { Img_PtoMouseMove(s, k, x, y); };
     for (TImage* image : {Img_Rp1, Img_Rp2}) {
         image->OnClick = [this](QObject* s) { Img_Rp1Click(s); };
-        image->OnMouseMove = [this](QObject* s, Qt::KeyboardModifiers k, int x, int y) { Img_Rp1MouseMove(s, k, x, y); };
+        image->OnMouseMove = [this](QObject* s, Qt::KeyboardModifiers k, int x, int y) {
+            Img_Rp1MouseMove(s, k, x, y);
+        };
     }
     for (TBitBtn* button : {Btn_St11, Btn_St12, Btn_St21, Btn_St22})
         on_click(button, [this, button] { Btn_St11Click(button); });

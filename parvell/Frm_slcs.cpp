@@ -30,8 +30,8 @@ TFrm_Slc::TFrm_Slc(QWidget* owner) : QDialog(owner)
 {
     setWindowTitle(qt_from_sjis("Adobe Readerがインストールされていません"));
     setFixedSize(532, 235);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setFont(make_font("ＭＳ ゴシック", -13));
     set_button_face(this);
 

@@ -18,8 +18,7 @@ const char missing_cell[] = "―";
 const int part_rows = 11;
 const int condition_rows = 8;
 
-const char row_labels[part_rows][4] = {"①", "②", "③", "④", "⑤", "⑥",
-                                       "⑦", "⑧", "⑨", "⑩", "⑪"};
+const char row_labels[part_rows][4] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪"};
 
 // The current token of a list being walked, or the dash once it has run out.
 const char* token_or_dash(Lnk_inf* token)
@@ -84,8 +83,7 @@ int prt_pts_(Prd_inf* prd)
     _ini_lnk_(&names);
     _ini_lnk_(&materials);
     _ini_lnk_(&counts);
-    if (!(_get_tkn_(&names, nullptr, prd->PartName, ",") &&
-          _get_tkn_(&materials, nullptr, prd->MaterialName, ",") &&
+    if (!(_get_tkn_(&names, nullptr, prd->PartName, ",") && _get_tkn_(&materials, nullptr, prd->MaterialName, ",") &&
           _get_tkn_(&counts, nullptr, prd->PartCnt, ","))) {
         _fre_tkn_(&names);
         _fre_tkn_(&materials);

@@ -57,9 +57,7 @@ void format_condition_text(char* out, int size, const Cdt_inf* cdt, const Pdt_in
     case 1: value = cdt->DisplayValue * (pdt->MX >= pdt->PX ? pdt->PX : pdt->MX); break;
     case 2: value = cdt->DisplayValue * pdt->Y; break;
     case 3: value = cdt->DisplayValue * pdt->Press; break;
-    default:
-        copy_sjis(out, size, cdt->Detail);
-        return;
+    default: copy_sjis(out, size, cdt->Detail); return;
     }
     if (!is_value_format(cdt->Detail)) {
         copy_sjis(out, size, cdt->Detail);

@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
   # build tools
   build-essential cmake ninja-build pkg-config
-  # tests
-  googletest libgtest-dev libgmock-dev poppler-utils
+  # tests, and the check of the code style
+  googletest libgtest-dev libgmock-dev poppler-utils clang-format
   # class library: widgets, printing, designer plugin interface
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libqt6designer6
   # Qt's own texts in Japanese: print dialog, edit-box menus, standard buttons

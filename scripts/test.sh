@@ -7,6 +7,9 @@ cd "$root"
 
 bash scripts/install-deps.sh
 
+# Every C++ file is written in the style .clang-format states.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 # Address + undefined-behaviour sanitizers over the whole system.
 bash scripts/build.sh build-asan -DVELMORA_SANITIZE=address,undefined
 # Thread sanitizer over the code that runs threads of its own; only the

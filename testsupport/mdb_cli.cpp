@@ -89,8 +89,8 @@ Rows parse_csv(const std::string& text)
 
 Rows export_table(const std::string& database, const std::string& table)
 {
-    Output output = run("mdb-export -H -b hex -0 '<NULL>' -T '%Y-%m-%d %H:%M:%S' " + quoted(database) + " " +
-                        quoted(table));
+    Output output =
+        run("mdb-export -H -b hex -0 '<NULL>' -T '%Y-%m-%d %H:%M:%S' " + quoted(database) + " " + quoted(table));
     EXPECT_EQ(output.status, 0) << "mdb-export " << table;
     return parse_csv(output.out);
 }

@@ -35,18 +35,18 @@ std::vector<Word> pdf_words(const std::string& pdf)
     const std::string html = command_output("pdftotext -enc UTF-8 -bbox '" + pdf + "' -");
     const double mm_per_point = 25.4 / 72;
     std::vector<Word> words;
-    for (size_t at = html.find("<word "); at != std::string::npos;
-         at = html.find("<word ", at + 1)) {
+    for (size_t at = html.find("<word "); at != std::string::npos; at = html.find("<word ", at + 1)) {
         double x1, y1, x2, y2;
         int text_start = 0;
-        if (sscanf(html.c_str() + at, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\">%n",
-                   &x1, &y1, &x2, &y2, &text_start) != 4 || text_start == 0)
+        if (sscanf(html.c_str() + at, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\">%n", &x1, &y1, &x2,
+                   &y2, &text_start) != 4 ||
+            text_start == 0)
             continue;
         const size_t begin = at + text_start, end = html.find("</word>", begin);
         if (end == std::string::npos)
             break;
-        words.push_back(Word{html.substr(begin, end - begin), x1 * mm_per_point,
-                             y1 * mm_per_point, x2 * mm_per_point, y2 * mm_per_point});
+        words.push_back(Word{html.substr(begin, end - begin), x1 * mm_per_point, y1 * mm_per_point, x2 * mm_per_point,
+                             y2 * mm_per_point});
     }
     return words;
 }
@@ -88,8 +88,7 @@ GreyPage render_page(const std::string& pdf)
     const std::string pgm = read_file(prefix + ".pgm");
     GreyPage page;
     int maxval = 0, header = 0;
-    if (sscanf(pgm.c_str(), "P5 %d %d %d%n", &page.width, &page.height, &maxval, &header) != 3 ||
-        maxval != 255) {
+    if (sscanf(pgm.c_str(), "P5 %d %d %d%n", &page.width, &page.height, &maxval, &header) != 3 || maxval != 255) {
         ADD_FAILURE() << "not an 8-bit grey map";
         return GreyPage{};
     }

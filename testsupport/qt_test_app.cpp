@@ -30,8 +30,7 @@ private:
 };
 
 // Registered by linking this object into a test program.
-::testing::Environment* const environment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 }  // namespace
 

@@ -7,12 +7,12 @@
 
 // What a coupling looks like; each product of the sample catalogue has one.
 struct JointLook {
-    int bulges;          // rubber spheres between the flanges
-    bool eccentric;      // the two ends on different centre lines
-    bool reinforced;     // steel rings around the rubber
-    bool limit_rods;     // rods across the flanges that limit stretching
-    double flange_hue;   // colour of the painted flanges (0..359)
-    bool bellows;        // stainless bellows in place of rubber
+    int bulges;         // rubber spheres between the flanges
+    bool eccentric;     // the two ends on different centre lines
+    bool reinforced;    // steel rings around the rubber
+    bool limit_rods;    // rods across the flanges that limit stretching
+    double flange_hue;  // colour of the painted flanges (0..359)
+    bool bellows;       // stainless bellows in place of rubber
 };
 
 // A product photo (square) or a product drawing (5:4, lines and dimensions,

@@ -10,7 +10,8 @@
 
 namespace {
 
-const char* const kHeadings[] = {"品名", "形式", "最高使用圧力", "軸方向変位", "軸直角変位", "標準耐用年数", "主な用途"};
+const char* const kHeadings[] = {"品名",       "形式",         "最高使用圧力", "軸方向変位",
+                                 "軸直角変位", "標準耐用年数", "主な用途"};
 
 const char* const kRows[][7] = {
     {"VR-S 単球形", "単球形", "1.0MPa", "±6～14mm", "±6～12mm", "10年", "給水・冷温水の一般配管"},
@@ -56,7 +57,8 @@ bool write_comparison_pdf(const QString& path)
             p.setPen(QPen(Qt::black, 0.2 * mm));
             p.drawRect(cell);
             const char* text = row == 0 ? kHeadings[column] : kRows[row - 1][column];
-            p.drawText(cell.adjusted(2 * mm, 0, -2 * mm, 0), Qt::AlignVCenter | (column < 2 || column == 6 ? Qt::AlignLeft : Qt::AlignHCenter),
+            p.drawText(cell.adjusted(2 * mm, 0, -2 * mm, 0),
+                       Qt::AlignVCenter | (column < 2 || column == 6 ? Qt::AlignLeft : Qt::AlignHCenter),
                        qt_from_sjis(text));
             x += widths[column] * mm;
         }

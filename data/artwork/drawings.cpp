@@ -63,7 +63,8 @@ QImage joint_drawing(const JointLook& look, const QString& title, int image_widt
     p.setPen(outline);
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(left - 14, centre - half, 14, 2 * half));
-    p.drawRect(QRectF(right, centre_right - half + (look.eccentric ? 10 : 0), 14, 2 * half - (look.eccentric ? 20 : 0)));
+    p.drawRect(
+        QRectF(right, centre_right - half + (look.eccentric ? 10 : 0), 14, 2 * half - (look.eccentric ? 20 : 0)));
     const double width = (right - left) / look.bulges;
     if (look.bellows) {
         // Stainless bellows: a row of convolutions between the flanges.

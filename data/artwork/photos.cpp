@@ -47,8 +47,8 @@ void flange(QPainter& p, double x, double centre, double half_height, QColor col
         p.drawRect(QRectF(x - 5, y, 26, 6));
 }
 
-void rubber(QPainter& p, double left, double right, double centre_left, double centre_right, double radius,
-            int bulges, bool reinforced)
+void rubber(QPainter& p, double left, double right, double centre_left, double centre_right, double radius, int bulges,
+            bool reinforced)
 {
     const double width = (right - left) / bulges;
     for (int i = 0; i < bulges; ++i) {

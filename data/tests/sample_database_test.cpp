@@ -56,10 +56,10 @@ TEST(SampleDatabase, IsJet4WithTheElevenTablesAndThePassword)
     EXPECT_EQ(mdb_cli::run("mdb-ver " + mdb_cli::quoted(kDatabase)).out, "JET4\n");
     const std::vector<std::string> listed = mdb_cli::tables(kDatabase);
     const std::set<std::string> names(listed.begin(), listed.end());
-    EXPECT_EQ(names, (std::set<std::string>{"Mst_Pipe", "Mst_Place", "Mst_Product", "Mst_ProductDetail",
-                                            "Mst_ConditionGroup", "Mst_Condition", "Mst_ProductPlace",
-                                            "Mst_ConditionDisplay", "Mst_RelatedProduct",
-                                            "Mst_RelatedProductDisplay", "Version"}));
+    EXPECT_EQ(names,
+              (std::set<std::string>{"Mst_Pipe", "Mst_Place", "Mst_Product", "Mst_ProductDetail", "Mst_ConditionGroup",
+                                     "Mst_Condition", "Mst_ProductPlace", "Mst_ConditionDisplay", "Mst_RelatedProduct",
+                                     "Mst_RelatedProductDisplay", "Version"}));
     EXPECT_EQ(jetwriter::read_password(kDatabase), "q7154mvk--tpa");
 }
 
@@ -120,13 +120,27 @@ TEST(SampleDatabase, TextsFitTheProgramBuffers)
         size_t column;
         size_t limit;
     } limits[] = {
-        {"Mst_Pipe", 1, 16},          {"Mst_Place", 2, 63},          {"Mst_Product", 1, 16},
-        {"Mst_Product", 3, 128},      {"Mst_Product", 4, 128},       {"Mst_Product", 7, 128},
-        {"Mst_Product", 8, 128},      {"Mst_Product", 9, 128},       {"Mst_Product", 10, 128},
-        {"Mst_ProductDetail", 2, 16}, {"Mst_ProductDetail", 3, 16},  {"Mst_ConditionGroup", 1, 16},
-        {"Mst_Condition", 2, 64},     {"Mst_RelatedProduct", 1, 16}, {"Mst_RelatedProduct", 2, 128},
-        {"Mst_RelatedProduct", 4, 128}, {"Mst_RelatedProduct", 5, 128}, {"Mst_RelatedProduct", 6, 128},
-        {"Mst_RelatedProduct", 7, 128}, {"Mst_RelatedProduct", 8, 128}, {"Mst_RelatedProductDisplay", 1, 128},
+        {"Mst_Pipe", 1, 16},
+        {"Mst_Place", 2, 63},
+        {"Mst_Product", 1, 16},
+        {"Mst_Product", 3, 128},
+        {"Mst_Product", 4, 128},
+        {"Mst_Product", 7, 128},
+        {"Mst_Product", 8, 128},
+        {"Mst_Product", 9, 128},
+        {"Mst_Product", 10, 128},
+        {"Mst_ProductDetail", 2, 16},
+        {"Mst_ProductDetail", 3, 16},
+        {"Mst_ConditionGroup", 1, 16},
+        {"Mst_Condition", 2, 64},
+        {"Mst_RelatedProduct", 1, 16},
+        {"Mst_RelatedProduct", 2, 128},
+        {"Mst_RelatedProduct", 4, 128},
+        {"Mst_RelatedProduct", 5, 128},
+        {"Mst_RelatedProduct", 6, 128},
+        {"Mst_RelatedProduct", 7, 128},
+        {"Mst_RelatedProduct", 8, 128},
+        {"Mst_RelatedProductDisplay", 1, 128},
         // The database version shares the sheet's footer with the program version (1.0.0.12).
         {"Version", 0, 52 - 8},
     };
@@ -264,7 +278,8 @@ std::pair<int, int> jpeg_size(const std::string& jpeg)
     size_t at = 2;
     while (at + 9 < jpeg.size() && static_cast<unsigned char>(jpeg[at]) == 0xFF) {
         const unsigned char marker = jpeg[at + 1];
-        const size_t length = (static_cast<unsigned char>(jpeg[at + 2]) << 8) | static_cast<unsigned char>(jpeg[at + 3]);
+        const size_t length =
+            (static_cast<unsigned char>(jpeg[at + 2]) << 8) | static_cast<unsigned char>(jpeg[at + 3]);
         if (marker == 0xC0 || marker == 0xC2)
             return {(static_cast<unsigned char>(jpeg[at + 7]) << 8) | static_cast<unsigned char>(jpeg[at + 8]),
                     (static_cast<unsigned char>(jpeg[at + 5]) << 8) | static_cast<unsigned char>(jpeg[at + 6])};
@@ -320,7 +335,8 @@ TEST(SampleDatabase, PicturesAndDocumentsShipWithIt)
     size_t count = 0;
     for (size_t start = 0; start < shipped.size(); ++count) {
         size_t bar = std::min(shipped.find('|', start), shipped.size());
-        EXPECT_TRUE(mdb_cli::file_exists(kDir + "/" + shipped.substr(start, bar - start))) << shipped.substr(start, bar - start);
+        EXPECT_TRUE(mdb_cli::file_exists(kDir + "/" + shipped.substr(start, bar - start)))
+            << shipped.substr(start, bar - start);
         start = bar + 1;
     }
     EXPECT_GE(count, 20u);

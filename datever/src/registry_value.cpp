@@ -32,18 +32,10 @@ void write_value(TRegistry& reg, const std::string& name, int type, const void* 
         // Any non-zero byte is true; the byte is not read as a bool that might be 2.
         reg.WriteBool(name, load<unsigned char>(value) != 0);
         break;
-    case type_int:
-        reg.WriteInteger(name, load<int>(value));
-        break;
-    case type_text:
-        reg.WriteString(name, static_cast<const char*>(value));
-        break;
-    case type_float:
-        reg.WriteFloat(name, static_cast<double>(load<float>(value)));
-        break;
-    case type_double:
-        reg.WriteFloat(name, load<double>(value));
-        break;
+    case type_int: reg.WriteInteger(name, load<int>(value)); break;
+    case type_text: reg.WriteString(name, static_cast<const char*>(value)); break;
+    case type_float: reg.WriteFloat(name, static_cast<double>(load<float>(value))); break;
+    case type_double: reg.WriteFloat(name, load<double>(value)); break;
     }
 }
 
@@ -52,23 +44,15 @@ void write_value(TRegistry& reg, const std::string& name, int type, const void* 
 void read_value(TRegistry& reg, const std::string& name, int type, void* value)
 {
     switch (type) {
-    case type_bool:
-        store(value, reg.ReadBool(name));
-        break;
-    case type_int:
-        store(value, reg.ReadInteger(name));
-        break;
+    case type_bool: store(value, reg.ReadBool(name)); break;
+    case type_int: store(value, reg.ReadInteger(name)); break;
     case type_text: {
         std::string text = reg.ReadString(name);
         memcpy(value, text.c_str(), text.size() + 1);
         break;
     }
-    case type_float:
-        store(value, static_cast<float>(reg.ReadFloat(name)));
-        break;
-    case type_double:
-        store(value, reg.ReadFloat(name));
-        break;
+    case type_float: store(value, static_cast<float>(reg.ReadFloat(name))); break;
+    case type_double: store(value, reg.ReadFloat(name)); break;
     }
 }
 

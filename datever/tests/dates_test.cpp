@@ -17,8 +17,8 @@ Dte_inf date(int year, int month, int day)
 {
     if (d.year == year && d.month == month && d.day == day)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << d.year << "/" << d.month << "/" << d.day << " instead of "
-                                         << year << "/" << month << "/" << day;
+    return ::testing::AssertionFailure() << d.year << "/" << d.month << "/" << d.day << " instead of " << year << "/"
+                                         << month << "/" << day;
 }
 
 TEST(NowDate, FillsEveryFieldWithTheLocalTime)
@@ -94,8 +94,8 @@ TEST(ChangeDay, ReadsTheLow16BitsOfEachField)
 
 TEST(ChangeDay, AnImpossibleDateRaisesAndWritesNothing)
 {
-    for (Dte_inf bad : {date(2006, 2, 29), date(2006, 4, 31), date(0, 1, 1), date(2006, 13, 1),
-                        date(2006, 1, 0), date(-1, 1, 1)}) {
+    for (Dte_inf bad :
+         {date(2006, 2, 29), date(2006, 4, 31), date(0, 1, 1), date(2006, 13, 1), date(2006, 1, 0), date(-1, 1, 1)}) {
         Dte_inf out = date(1, 2, 3);
         EXPECT_THROW(cge_day_(&out, 1, &bad), EConvertError);
         EXPECT_TRUE(same_date(out, 1, 2, 3));
@@ -112,15 +112,14 @@ TEST(ChangeDay, ADateMovedBeyondTheYear9999FailsTheCheck)
 
 TEST(CheckDate, GregorianDatesOfTheYears1To9999)
 {
-    for (Dte_inf good : {date(2006, 6, 29), date(2000, 2, 29), date(2004, 2, 29), date(1, 1, 1),
-                         date(9999, 12, 31), date(2006, 1, 31), date(2006, 4, 30), date(99, 7, 7)}) {
+    for (Dte_inf good : {date(2006, 6, 29), date(2000, 2, 29), date(2004, 2, 29), date(1, 1, 1), date(9999, 12, 31),
+                         date(2006, 1, 31), date(2006, 4, 30), date(99, 7, 7)}) {
         EXPECT_EQ(chk_dte_(&good), 1) << good.year << "/" << good.month << "/" << good.day;
     }
-    for (Dte_inf bad : {date(2006, 0, 1), date(2006, 13, 1), date(2006, 1, 0), date(2006, 1, 32),
-                        date(2006, 4, 31), date(1900, 2, 29), date(2006, 2, 29), date(0, 1, 1),
-                        date(10000, 1, 1), date(-2006, 1, 1), date(2006, -1, 1),
-                        date(0x10000 + 2006, 1, 1), date(2147483647, 1, 1),
-                        date(-2147483647 - 1, 12, 31)}) {
+    for (Dte_inf bad :
+         {date(2006, 0, 1), date(2006, 13, 1), date(2006, 1, 0), date(2006, 1, 32), date(2006, 4, 31),
+          date(1900, 2, 29), date(2006, 2, 29), date(0, 1, 1), date(10000, 1, 1), date(-2006, 1, 1), date(2006, -1, 1),
+          date(0x10000 + 2006, 1, 1), date(2147483647, 1, 1), date(-2147483647 - 1, 12, 31)}) {
         EXPECT_EQ(chk_dte_(&bad), 0) << bad.year << "/" << bad.month << "/" << bad.day;
     }
 }
@@ -167,7 +166,7 @@ TEST_F(MaskDate, EachPieceIsReadAsAtolReadsIt)
     edit.setText("2006/6/29");
     EXPECT_TRUE(same_date(read(edit), 2006, 6, 9));  // "6/", then "9" at the text's end
     edit.setText("-12/x 7/+3");
-    EXPECT_TRUE(same_date(read(edit), -12, 7, 3));   // "-12/", " 7", "+3"
+    EXPECT_TRUE(same_date(read(edit), -12, 7, 3));  // "-12/", " 7", "+3"
     edit.setText("99");
     EXPECT_TRUE(same_date(read(edit), 99, 0, 0));
 }

@@ -19,10 +19,7 @@ char write_mode[] = "w";
 
 class RegistryValue : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(reg_.OpenKey(key_path, true));
-    }
+    void SetUp() override { ASSERT_TRUE(reg_.OpenKey(key_path, true)); }
 
     int put(void* value, int type, const char* name)
     {
@@ -30,8 +27,7 @@ protected:
     }
     int get(void* value, int type, const char* name, const char* mode = "r")
     {
-        return ctl_reg_(value, const_cast<char*>(mode), type, HKEY_CURRENT_USER, key_path,
-                        const_cast<char*>(name));
+        return ctl_reg_(value, const_cast<char*>(mode), type, HKEY_CURRENT_USER, key_path, const_cast<char*>(name));
     }
     std::string values_file() const { return temp_.user() + "/software/velmora/test/.values"; }
 
@@ -135,9 +131,9 @@ TEST_F(RegistryValue, AbsentOrOtherKindsFailAndLeaveTheVariable)
         int type;
         const char* name;
     };
-    for (Case c : {Case{2, "Absent"}, Case{1, "Absent"}, Case{4, "Absent"}, Case{5, "Absent"},
-                   Case{2, "Text"}, Case{1, "Text"}, Case{3, "Number"}, Case{4, "Four"},
-                   Case{5, "Four"}, Case{5, "Number"}, Case{2, "Four"}}) {
+    for (Case c :
+         {Case{2, "Absent"}, Case{1, "Absent"}, Case{4, "Absent"}, Case{5, "Absent"}, Case{2, "Text"}, Case{1, "Text"},
+          Case{3, "Number"}, Case{4, "Four"}, Case{5, "Four"}, Case{5, "Number"}, Case{2, "Four"}}) {
         unsigned char variable[8];
         std::memset(variable, 0xA5, sizeof variable);
         EXPECT_EQ(get(variable, c.type, c.name), 0) << c.type << " " << c.name;

@@ -55,8 +55,8 @@ int main(int argc, char** argv)
         return 1;
     }
     std::sort(times.begin(), times.end());
-    printf("click to PDF: fastest %.1f ms, median %.1f ms, slowest %.1f ms of %zu (goal 200 ms)\n",
-           times.front(), times[times.size() / 2], times.back(), times.size());
+    printf("click to PDF: fastest %.1f ms, median %.1f ms, slowest %.1f ms of %zu (goal 200 ms)\n", times.front(),
+           times[times.size() / 2], times.back(), times.size());
     Frm_Man->close();
     return 0;
 }

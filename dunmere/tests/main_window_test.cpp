@@ -20,8 +20,8 @@ TEST_F(DunmereWindow, StartsWithTheNumberOfItsCommandLineOr50)
     const struct {
         const char* line;
         const char* selected;
-    } cases[] = {{"100", "100"}, {"abc", "50"}, {"0", "50"}, {"40", "50"},
-                 {" 65", "65"}, {"65A", "65"}, {"300", "300"}};
+    } cases[] = {{"100", "100"}, {"abc", "50"}, {"0", "50"},   {"40", "50"},
+                 {" 65", "65"},  {"65A", "65"}, {"300", "300"}};
     for (const auto& c : cases) {
         start(c.line);
         EXPECT_EQ(qt_to_sjis(Frm_Man->Cmb_Dia->currentText()).toStdString(), c.selected) << c.line;
@@ -75,7 +75,8 @@ TEST_F(DunmereWindow, AChangedInputKeepsTheOldResultUntilTheClick)
 TEST_F(DunmereWindow, FormAndEnterLeadsFromDiameterToCalculate)
 {
     start("80");
-    EXPECT_EQ(qt_to_sjis(Frm_Man->windowTitle()).toStdString(), "ヴェルモラ株式会社 【 Merrowflex耐用年数計算システム 】");
+    EXPECT_EQ(qt_to_sjis(Frm_Man->windowTitle()).toStdString(),
+              "ヴェルモラ株式会社 【 Merrowflex耐用年数計算システム 】");
     EXPECT_EQ(Frm_Man->size(), QSize(636, 258));
     EXPECT_EQ(qt_to_sjis(Frm_Man->Btn_Clc->text()).toStdString(), "耐用年数\n\r計 算");
     EXPECT_FALSE(Frm_Man->Img_drw->isVisible());
@@ -112,7 +113,8 @@ TEST_F(DunmereWindow, TheSystemMenuOpensTheVersionDialogModallyWithTheSameTextEa
         QTimer::singleShot(0, [&] {
             modal = QApplication::activeModalWidget() == Frm_Ver;
             shown = qt_to_sjis(Frm_Ver->Lbl_Pver->text()).toStdString();
-            centred = (Frm_Ver->frameGeometry().center() - Frm_Ver->screen()->geometry().center()).manhattanLength() <= 2;
+            centred =
+                (Frm_Ver->frameGeometry().center() - Frm_Ver->screen()->geometry().center()).manhattanLength() <= 2;
             Frm_Ver->Btn_Ok->click();
         });
         Frm_Man->Perform(WM_SYSCOMMAND, 1, 0);

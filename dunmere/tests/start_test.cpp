@@ -187,7 +187,8 @@ TEST_F(ParvellStartsDunmere, TheMerrowflexButtonStartsDunmereWithTheSelectedDiam
     EXPECT_FALSE(Frm_Slc->isVisible()) << "no reader dialog";
     EXPECT_TRUE(comes_true([] { return FindWindowA("TFrm_Man", dunmere_caption) != nullptr; }));
     EXPECT_TRUE(comes_true([this] { return read_file(form_log).find("Edt_Ans=") != std::string::npos; }));
-    EXPECT_EQ(read_file(form_log), "Cmb_Dia=100\nCmb_Dwn=3\nEdt_Stt=10\nEdt_Ans=" + sjis_to_utf8(" 約 37年 7ヶ月") + "\n");
+    EXPECT_EQ(read_file(form_log),
+              "Cmb_Dia=100\nCmb_Dwn=3\nEdt_Stt=10\nEdt_Ans=" + sjis_to_utf8(" 約 37年 7ヶ月") + "\n");
     EXPECT_TRUE(boxes_->boxes().empty());
 }
 

@@ -14,8 +14,7 @@ ConnectionSettings parse_connection_text(const std::string& text)
         size_t eq = text.find('=', i);
         size_t semi = text.find(';', i);
         if (eq == std::string::npos || (semi != std::string::npos && semi < eq)) {
-            std::string rest = trimmed(text.substr(i, semi == std::string::npos ? std::string::npos
-                                                                                : semi - i));
+            std::string rest = trimmed(text.substr(i, semi == std::string::npos ? std::string::npos : semi - i));
             if (!rest.empty())
                 throw EDatabaseError("Connection text: \"" + rest + "\" has no value");
             i = semi == std::string::npos ? text.size() : semi + 1;
@@ -30,8 +29,7 @@ ConnectionSettings parse_connection_text(const std::string& text)
             char quote = text[v++];
             for (;;) {
                 if (v >= text.size())
-                    throw EDatabaseError("Connection text: the value of \"" + key +
-                                         "\" is not closed");
+                    throw EDatabaseError("Connection text: the value of \"" + key + "\" is not closed");
                 if (text[v] == quote) {
                     if (v + 1 < text.size() && text[v + 1] == quote) {
                         value.push_back(quote);
@@ -44,10 +42,8 @@ ConnectionSettings parse_connection_text(const std::string& text)
                 value.push_back(text[v++]);
             }
             size_t end = text.find(';', v);
-            if (!trimmed(text.substr(v, end == std::string::npos ? std::string::npos : end - v))
-                     .empty())
-                throw EDatabaseError("Connection text: text follows the quoted value of \"" +
-                                     key + "\"");
+            if (!trimmed(text.substr(v, end == std::string::npos ? std::string::npos : end - v)).empty())
+                throw EDatabaseError("Connection text: text follows the quoted value of \"" + key + "\"");
             i = end == std::string::npos ? text.size() : end + 1;
         } else {
             size_t end = text.find(';', v);

@@ -78,11 +78,16 @@ std::string take_text(char* text)
 bool is_numeric_type(int type)
 {
     switch (type) {
-    case MDB_BOOL: case MDB_BYTE: case MDB_INT: case MDB_LONGINT: case MDB_MONEY:
-    case MDB_FLOAT: case MDB_DOUBLE: case MDB_DATETIME: case MDB_NUMERIC:
-        return true;
-    default:
-        return false;
+    case MDB_BOOL:
+    case MDB_BYTE:
+    case MDB_INT:
+    case MDB_LONGINT:
+    case MDB_MONEY:
+    case MDB_FLOAT:
+    case MDB_DOUBLE:
+    case MDB_DATETIME:
+    case MDB_NUMERIC: return true;
+    default: return false;
     }
 }
 
@@ -101,8 +106,7 @@ int64_t read_int64_le(const unsigned char* p)
 
 EDatabaseError damaged_long_value(MdbColumn* column, const char* what)
 {
-    return EDatabaseError(std::string("The long value of the column ") + quoted(column->name) +
-                          " is damaged: " + what);
+    return EDatabaseError(std::string("The long value of the column ") + quoted(column->name) + " is damaged: " + what);
 }
 
 // The long value whose 12-byte reference the fetch left in the column's
@@ -187,8 +191,7 @@ Value decode(MdbHandle* mdb, MdbColumn* column, const MdbField& field)
         v.real = (double)read_int64_le(pg + at) / 10000.0;
         break;
     case MDB_NUMERIC: {
-        std::string text = take_text(
-            mdb_numeric_to_string(mdb, at, column->col_scale, column->col_prec));
+        std::string text = take_text(mdb_numeric_to_string(mdb, at, column->col_scale, column->col_prec));
         v.kind = Value::Float;
         std::from_chars(text.data(), text.data() + text.size(), v.real);
         break;
@@ -219,12 +222,9 @@ bool matches(const Value& v, int64_t wanted)
 {
     switch (v.kind) {
     case Value::Integer:
-    case Value::Boolean:
-        return v.integer == wanted;
-    case Value::Float:
-        return v.real == (double)wanted;
-    default:
-        return false;
+    case Value::Boolean: return v.integer == wanted;
+    case Value::Float: return v.real == (double)wanted;
+    default: return false;
     }
 }
 
@@ -276,8 +276,7 @@ std::unique_ptr<Database> Database::open(const ConnectionSettings& settings)
     if (!same_sjis_name(settings.provider, "Microsoft.Jet.OLEDB.4.0"))
         throw EDatabaseError("Provider " + quoted(settings.provider) + " is not available");
     if (!same_sjis_name(settings.user_id, "Admin") || !settings.user_password.empty())
-        throw EDatabaseError("Not a valid account name or password: " +
-                             quoted(settings.user_id));
+        throw EDatabaseError("Not a valid account name or password: " + quoted(settings.user_id));
     if (settings.data_source.empty())
         throw EDatabaseError("The connection text names no Data Source");
 
@@ -301,8 +300,7 @@ std::unique_ptr<Database> Database::open(const ConnectionSettings& settings)
     convert_texts_to_sjis(handle->mdb, header.code_page);
     mdb_set_bind_size(handle->mdb, kBindSize);
     if (!mdb_read_catalog(handle->mdb, MDB_TABLE))
-        throw EDatabaseError("The catalog of " + quoted(settings.data_source) +
-                             " cannot be read");
+        throw EDatabaseError("The catalog of " + quoted(settings.data_source) + " cannot be read");
     return std::unique_ptr<Database>(new Database(std::move(handle)));
 }
 
@@ -333,8 +331,7 @@ std::unique_ptr<ResultSet> Database::select(const Statement& st)
         for (unsigned i = 0; i < ncols; ++i)
             if (same_sjis_name(result->columns[i], name))
                 return i;
-        throw EDatabaseError("The column " + quoted(name) + " does not exist in table " +
-                             quoted(st.table));
+        throw EDatabaseError("The column " + quoted(name) + " does not exist in table " + quoted(st.table));
     };
     unsigned where_col = 0, order_col = 0;
     if (st.has_where) {
@@ -368,8 +365,7 @@ std::unique_ptr<ResultSet> Database::select(const Statement& st)
         if (mdb_find_row(mdb, (int)table->cur_row - 1, &start, &size) != 0 ||
             mdb_crack_row(table.get(), start & kOffsetMask, size, fields.data()) < 0)
             continue;
-        if (st.has_where &&
-            !matches(decode(mdb, columns[where_col], fields[where_col]), st.where_value))
+        if (st.has_where && !matches(decode(mdb, columns[where_col], fields[where_col]), st.where_value))
             continue;
         for (unsigned i = 0; i < ncols; ++i)
             result->cells.push_back(decode(mdb, columns[i], fields[i]));

@@ -43,21 +43,17 @@ int32_t TField::AsInteger() const
 {
     const Value& v = query_->current(column_);
     switch (v.kind) {
-    case Value::Null:
-        return 0;
+    case Value::Null: return 0;
     case Value::Integer:
-    case Value::Boolean:
-        return (int32_t)v.integer;
+    case Value::Boolean: return (int32_t)v.integer;
     case Value::Float: {
         double rounded = std::nearbyint(v.real);
         if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
             throw EConvertError(AsString() + " is not a valid integer value");
         return (int32_t)rounded;
     }
-    case Value::Text:
-        return parse_text<int32_t>(v.bytes, "integer");
-    case Value::Blob:
-        break;
+    case Value::Text: return parse_text<int32_t>(v.bytes, "integer");
+    case Value::Blob: break;
     }
     throw EConvertError("The blob field '" + FieldName() + "' cannot be read as an integer");
 }
@@ -66,17 +62,12 @@ double TField::AsFloat() const
 {
     const Value& v = query_->current(column_);
     switch (v.kind) {
-    case Value::Null:
-        return 0.0;
+    case Value::Null: return 0.0;
     case Value::Integer:
-    case Value::Boolean:
-        return (double)v.integer;
-    case Value::Float:
-        return v.real;
-    case Value::Text:
-        return parse_text<double>(v.bytes, "floating point");
-    case Value::Blob:
-        break;
+    case Value::Boolean: return (double)v.integer;
+    case Value::Float: return v.real;
+    case Value::Text: return parse_text<double>(v.bytes, "floating point");
+    case Value::Blob: break;
     }
     throw EConvertError("The blob field '" + FieldName() + "' cannot be read as a number");
 }
@@ -86,25 +77,21 @@ std::string TField::AsString() const
     const Value& v = query_->current(column_);
     char buffer[64];
     switch (v.kind) {
-    case Value::Null:
-        return std::string();
+    case Value::Null: return std::string();
     case Value::Integer: {
         auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v.integer);
         (void)ec;
         return std::string(buffer, end);
     }
-    case Value::Boolean:
-        return v.integer ? "True" : "False";
+    case Value::Boolean: return v.integer ? "True" : "False";
     case Value::Float: {
         // Fifteen significant digits, the point whatever the locale says.
-        auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v.real,
-                                       std::chars_format::general, 15);
+        auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v.real, std::chars_format::general, 15);
         (void)ec;
         return std::string(buffer, end);
     }
     case Value::Text:
-    case Value::Blob:
-        break;
+    case Value::Blob: break;
     }
     return v.bytes;
 }

@@ -64,8 +64,7 @@ void rc4_apply(const unsigned char* key, size_t key_length, unsigned char* data,
 
 void unmask_header(unsigned char* page, JetFormat format)
 {
-    rc4_apply(kHeaderKey, sizeof kHeaderKey, page + kMaskedStart,
-              format == jet3 ? kMaskedLength3 : kMaskedLength4);
+    rc4_apply(kHeaderKey, sizeof kHeaderKey, page + kMaskedStart, format == jet3 ? kMaskedLength3 : kMaskedLength4);
 }
 
 void creation_date_mask(double creation_date, unsigned char mask[4])
@@ -81,8 +80,7 @@ void creation_date_mask(double creation_date, unsigned char mask[4])
 
 bool read_header_page(const unsigned char* page, size_t length, HeaderPage& out)
 {
-    if (length < kHeaderBytes || page[0] != 0x00 ||
-        std::memcmp(page + 4, kSignature, sizeof kSignature) != 0)
+    if (length < kHeaderBytes || page[0] != 0x00 || std::memcmp(page + 4, kSignature, sizeof kSignature) != 0)
         return false;
     if (page[kVersionOffset] != jet3 && page[kVersionOffset] != jet4)
         return false;

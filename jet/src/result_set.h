@@ -22,10 +22,7 @@ struct ResultSet {
     std::vector<uint32_t> order;       // row numbers in result order
 
     size_t row_count() const { return order.size(); }
-    const Value& cell(size_t position, size_t column) const
-    {
-        return cells[order[position] * columns.size() + column];
-    }
+    const Value& cell(size_t position, size_t column) const { return cells[order[position] * columns.size() + column]; }
 };
 
 }  // namespace jet

@@ -23,8 +23,7 @@ bool is_digit(unsigned char c)
 // kana characters) make up names.
 bool is_word_byte(unsigned char c)
 {
-    return is_digit(c) || (ascii_upper(c) >= 'A' && ascii_upper(c) <= 'Z') || c == '_' ||
-           c >= 0x80;
+    return is_digit(c) || (ascii_upper(c) >= 'A' && ascii_upper(c) <= 'Z') || c == '_' || c >= 0x80;
 }
 
 struct Token {
@@ -63,8 +62,7 @@ public:
                 st.descending = true;
             }
         }
-        if (next_ < tokens_.size() && tokens_[next_].kind == Token::Symbol &&
-            tokens_[next_].text == ";")
+        if (next_ < tokens_.size() && tokens_[next_].kind == Token::Symbol && tokens_[next_].text == ";")
             ++next_;
         if (next_ < tokens_.size())
             fail("the end of the statement");
@@ -82,8 +80,7 @@ private:
             } else if (c == '[') {
                 size_t close = sql_.find(']', i + 1);
                 if (close == std::string::npos)
-                    throw EDatabaseError("Unsupported statement \"" + sql_ +
-                                         "\": a name in brackets is not closed");
+                    throw EDatabaseError("Unsupported statement \"" + sql_ + "\": a name in brackets is not closed");
                 tokens_.push_back({Token::Bracketed, sql_.substr(i + 1, close - i - 1), i});
                 i = close + 1;
             } else if (is_word_byte(c)) {
@@ -100,11 +97,8 @@ private:
 
     [[noreturn]] void fail(const char* expected) const
     {
-        std::string found = next_ < tokens_.size()
-                                ? "at \"" + sql_.substr(tokens_[next_].offset) + "\""
-                                : "at its end";
-        throw EDatabaseError("Unsupported statement \"" + sql_ + "\": expected " + expected +
-                             " " + found);
+        std::string found = next_ < tokens_.size() ? "at \"" + sql_.substr(tokens_[next_].offset) + "\"" : "at its end";
+        throw EDatabaseError("Unsupported statement \"" + sql_ + "\": expected " + expected + " " + found);
     }
 
     bool at_keyword(const char* word) const
@@ -122,8 +116,7 @@ private:
 
     void symbol(char c)
     {
-        if (next_ >= tokens_.size() || tokens_[next_].kind != Token::Symbol ||
-            tokens_[next_].text[0] != c) {
+        if (next_ >= tokens_.size() || tokens_[next_].kind != Token::Symbol || tokens_[next_].text[0] != c) {
             const char expected[] = {'"', c, '"', '\0'};
             fail(expected);
         }
@@ -135,8 +128,7 @@ private:
         if (next_ >= tokens_.size())
             fail(what);
         const Token& t = tokens_[next_];
-        bool plain = t.kind == Token::Word && !is_digit((unsigned char)t.text[0]) &&
-                     !is_reserved(t.text);
+        bool plain = t.kind == Token::Word && !is_digit((unsigned char)t.text[0]) && !is_reserved(t.text);
         if (!(plain || (t.kind == Token::Bracketed && !t.text.empty())))
             fail(what);
         ++next_;

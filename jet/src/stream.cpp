@@ -18,8 +18,7 @@ int64_t TStream::Seek(int64_t offset, TSeekOrigin origin)
 
 TMemoryStream::TMemoryStream(const void* bytes, size_t size)
     : bytes_((const unsigned char*)bytes, (const unsigned char*)bytes + size)
-{
-}
+{}
 
 int64_t TMemoryStream::Read(void* buffer, int64_t count)
 {

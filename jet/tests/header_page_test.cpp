@@ -68,11 +68,9 @@ TEST(HeaderPage, CreationDateMaskIsTheWholeDaysLittleEndian)
 {
     unsigned char mask[4];
     creation_date_mask(45000.75, mask);  // 45000 = 0xAFC8
-    EXPECT_EQ(std::vector<unsigned char>(mask, mask + 4),
-              (std::vector<unsigned char>{0xC8, 0xAF, 0x00, 0x00}));
+    EXPECT_EQ(std::vector<unsigned char>(mask, mask + 4), (std::vector<unsigned char>{0xC8, 0xAF, 0x00, 0x00}));
     creation_date_mask(-1.5, mask);  // truncated toward zero: -1
-    EXPECT_EQ(std::vector<unsigned char>(mask, mask + 4),
-              (std::vector<unsigned char>{0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(std::vector<unsigned char>(mask, mask + 4), (std::vector<unsigned char>{0xFF, 0xFF, 0xFF, 0xFF}));
     creation_date_mask(1e300, mask);
     EXPECT_EQ(std::vector<unsigned char>(mask, mask + 4), (std::vector<unsigned char>(4, 0)));
 }
@@ -91,10 +89,16 @@ TEST(HeaderPage, Jet3KeepsItsPasswordAsCodePageBytes)
     EXPECT_FALSE(password_matches(header, ""));
 
     // Twenty bytes fill the field with no NUL; Shift-JIS bytes compare as they are.
-    auto full = jet3_page("\x83\x70\x83\x58" "0123456789abcdef");
+    auto full = jet3_page(
+        "\x83\x70\x83\x58"
+        "0123456789abcdef");
     ASSERT_TRUE(read_header_page(full.data(), full.size(), header));
-    EXPECT_TRUE(password_matches(header, "\x83\x70\x83\x58" "0123456789abcdef"));
-    EXPECT_FALSE(password_matches(header, "\x83\x70\x83\x58" "0123456789abcde"));
+    EXPECT_TRUE(password_matches(header,
+                                 "\x83\x70\x83\x58"
+                                 "0123456789abcdef"));
+    EXPECT_FALSE(password_matches(header,
+                                  "\x83\x70\x83\x58"
+                                  "0123456789abcde"));
 }
 
 TEST(HeaderPage, Jet4UnmasksItsPasswordWithTheCreationDate)

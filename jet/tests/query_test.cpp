@@ -64,8 +64,7 @@ protected:
         items.add_row({1, 11, "one again", Value(), "", pattern(500000), Value()});
         items.add_row({Value(), Value(), Value(), Value(), Value(), Value(), 0});
 
-        auto& texts = db.add_table("Texts", {{"ID", ColumnType::Long},
-                                             {"Number", ColumnType::Text, 20}});
+        auto& texts = db.add_table("Texts", {{"ID", ColumnType::Long}, {"Number", ColumnType::Text, 20}});
         texts.add_row({1, "42"});
         texts.add_row({2, " 7.5 "});
         texts.add_row({3, "abc"});
@@ -128,12 +127,10 @@ TEST_F(JetFile, OpensOnlyWithTheRightPasswordAndUser)
     };
     EXPECT_TRUE(open(connection_text(path_, kPassword)));
     for (const std::string& text :
-         {connection_text(path_, "pw-"), connection_text(path_, ""),
-          connection_text(path_, "PW-\x83\x70\x83\x58"),
+         {connection_text(path_, "pw-"), connection_text(path_, ""), connection_text(path_, "PW-\x83\x70\x83\x58"),
           "Provider=Microsoft.Jet.OLEDB.4.0;User ID=guest;Data Source=" + path_ +
               ";Jet OLEDB:Database Password=" + kPassword,
-          "Provider=Other.Provider;Data Source=" + path_ + ";Jet OLEDB:Database Password=" +
-              kPassword}) {
+          "Provider=Other.Provider;Data Source=" + path_ + ";Jet OLEDB:Database Password=" + kPassword}) {
         EXPECT_THROW(open(text), EDatabaseError) << text;
     }
     try {
@@ -338,8 +335,7 @@ TEST(Jet3File, ThePasswordIsCheckedAgainstTheJet3Header)
     file[jet::kVersionOffset] = jet::jet3;
     std::memcpy(&file[jet::kPasswordOffset], "Access97", 8);
     jet::unmask_header(file.data(), jet::jet3);
-    std::ofstream(dir.file("old.mdb"), std::ios::binary)
-        .write((const char*)file.data(), (std::streamsize)file.size());
+    std::ofstream(dir.file("old.mdb"), std::ios::binary).write((const char*)file.data(), (std::streamsize)file.size());
 
     std::string wrong = open_error(connection_text(dir.file("old.mdb"), "access97"));
     EXPECT_NE(wrong.find("password"), std::string::npos) << wrong;
@@ -370,8 +366,7 @@ TEST(Jet4File, ThePasswordMaskFollowsTheCreationDate)
     f.seekp(0);
     f.write((const char*)page.data(), (std::streamsize)page.size());
     f.close();
-    EXPECT_NE(open_error(connection_text(dir.file("a.mdb"), "date-masked")).find("password"),
-              std::string::npos);
+    EXPECT_NE(open_error(connection_text(dir.file("a.mdb"), "date-masked")).find("password"), std::string::npos);
 }
 
 namespace {

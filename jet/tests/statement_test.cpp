@@ -50,31 +50,27 @@ TEST(Statement, ReadsEveryFormTheProgramRuns)
 
 TEST(Statement, TakesKeywordsInAnyCaseAndBlanksAnywhereBetweenWords)
 {
-    Statement st = parse_statement(
-        "  select\t*from\n[Mst Pipe]  where  Kind =\t-12 order\r\nby [Sort Key] desc ;  ");
+    Statement st = parse_statement("  select\t*from\n[Mst Pipe]  where  Kind =\t-12 order\r\nby [Sort Key] desc ;  ");
     EXPECT_EQ(st.table, "Mst Pipe");
     EXPECT_EQ(st.where_column, "Kind");
     EXPECT_EQ(st.where_value, -12);
     EXPECT_EQ(st.order_column, "Sort Key");
     EXPECT_TRUE(st.descending);
     EXPECT_EQ(parse_statement("SELECT*FROM t WHERE a=+7").where_value, 7);
-    EXPECT_EQ(parse_statement("SELECT * FROM t WHERE a=-9223372036854775808").where_value,
-              INT64_MIN);
+    EXPECT_EQ(parse_statement("SELECT * FROM t WHERE a=-9223372036854775808").where_value, INT64_MIN);
 }
 
 TEST(Statement, RefusesEveryOtherStatementAndNamesIt)
 {
-    for (const char* sql : {
-             "DELETE FROM Mst_Pipe", "UPDATE Mst_Pipe SET Name='x'", "SELECT ID FROM Mst_Pipe",
-             "SELECT * FROM", "SELECT * FROM Mst_Pipe WHERE Name='x'",
-             "SELECT * FROM Mst_Pipe WHERE ID=1.5", "SELECT * FROM Mst_Pipe WHERE ID=Other",
-             "SELECT * FROM Mst_Pipe WHERE ID>1", "SELECT * FROM Mst_Pipe ORDER ID",
-             "SELECT * FROM Mst_Pipe ORDER BY ID DESC extra", "SELECT * FROM [Mst_Pipe",
-             "SELECT * FROM Mst_Pipe, Mst_Place", "SELECT * FROM 1abc", "SELECT * FROM WHERE",
-             "SELECT * FROM t WHERE a=9223372036854775808", ""}) {
+    for (const char* sql :
+         {"DELETE FROM Mst_Pipe", "UPDATE Mst_Pipe SET Name='x'", "SELECT ID FROM Mst_Pipe", "SELECT * FROM",
+          "SELECT * FROM Mst_Pipe WHERE Name='x'", "SELECT * FROM Mst_Pipe WHERE ID=1.5",
+          "SELECT * FROM Mst_Pipe WHERE ID=Other", "SELECT * FROM Mst_Pipe WHERE ID>1",
+          "SELECT * FROM Mst_Pipe ORDER ID", "SELECT * FROM Mst_Pipe ORDER BY ID DESC extra", "SELECT * FROM [Mst_Pipe",
+          "SELECT * FROM Mst_Pipe, Mst_Place", "SELECT * FROM 1abc", "SELECT * FROM WHERE",
+          "SELECT * FROM t WHERE a=9223372036854775808", ""}) {
         std::string message = error_of(sql);
         EXPECT_NE(message, "") << sql;
         EXPECT_NE(message.find(std::string("\"") + sql + "\""), std::string::npos) << message;
     }
 }
-

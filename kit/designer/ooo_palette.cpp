@@ -5,19 +5,17 @@
 #include "Editooo.h"
 #include "Radiobuttonooo.h"
 
-OooWidget::OooWidget(const QString& name, const QString& include_file, const QString& tool_tip,
-                     Factory factory, QObject* parent)
+OooWidget::OooWidget(const QString& name, const QString& include_file, const QString& tool_tip, Factory factory,
+                     QObject* parent)
     : QObject(parent), name_(name), include_file_(include_file), tool_tip_(tool_tip), factory_(factory)
-{
-}
+{}
 
 template <class Control>
 void OooPalette::Register(const char* include_file, const char* tool_tip)
 {
     widgets_.append(new OooWidget(
         QString::fromLatin1(Control::staticMetaObject.className()), QString::fromLatin1(include_file),
-        QString::fromLatin1(tool_tip), [](QWidget* parent) -> QWidget* { return new Control(parent); },
-        this));
+        QString::fromLatin1(tool_tip), [](QWidget* parent) -> QWidget* { return new Control(parent); }, this));
 }
 
 OooPalette::OooPalette(QObject* parent) : QObject(parent)

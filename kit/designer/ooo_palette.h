@@ -14,8 +14,8 @@ class OooWidget : public QObject, public QDesignerCustomWidgetInterface {
 public:
     using Factory = QWidget* (*)(QWidget* parent);
 
-    OooWidget(const QString& name, const QString& include_file, const QString& tool_tip,
-              Factory factory, QObject* parent);
+    OooWidget(const QString& name, const QString& include_file, const QString& tool_tip, Factory factory,
+              QObject* parent);
 
     QString name() const override { return name_; }
     QString group() const override { return QStringLiteral("ooo"); }

@@ -78,21 +78,14 @@ TEST_F(NumericBox, RefreshWithoutFocus)
         const char* text;
         const char* expected;
     } const cases[] = {
-        {true, true, true, 4, "12.7", "  12"},
-        {true, true, true, 4, "-2.5", "  -3"},
-        {true, true, true, 4, "-0", "   0"},
-        {true, false, true, 4, "-0.0", "   0"},
-        {true, false, true, 4, "2.50", " 2.5"},
-        {true, false, true, 4, "3abc", "   3"},
-        {true, false, true, 4, "abc", "   0"},
-        {true, false, false, 4, "abc", ""},
-        {true, false, false, 4, "0.0", ""},
-        {true, false, true, 2, "123", "123"},  // longer than the field: whole
-        {true, false, true, 2, "-12", "-12"},
-        {true, false, true, 6, "1.2.3", "   1.2"},
-        {true, false, true, 6, "5-3", "     5"},
-        {true, false, true, 0, "3abc", "3abc"},  // no field: untouched
-        {false, false, true, 4, "3abc", "3abc"},  // not numeric: untouched
+        {true, true, true, 4, "12.7", "  12"},   {true, true, true, 4, "-2.5", "  -3"},
+        {true, true, true, 4, "-0", "   0"},     {true, false, true, 4, "-0.0", "   0"},
+        {true, false, true, 4, "2.50", " 2.5"},  {true, false, true, 4, "3abc", "   3"},
+        {true, false, true, 4, "abc", "   0"},   {true, false, false, 4, "abc", ""},
+        {true, false, false, 4, "0.0", ""},      {true, false, true, 2, "123", "123"},  // longer than the field: whole
+        {true, false, true, 2, "-12", "-12"},    {true, false, true, 6, "1.2.3", "   1.2"},
+        {true, false, true, 6, "5-3", "     5"}, {true, false, true, 0, "3abc", "3abc"},  // no field: untouched
+        {false, false, true, 4, "3abc", "3abc"},                                          // not numeric: untouched
     };
     for (const Case& c : cases) {
         box()->SetOnlyNumber(c.only_number);
@@ -101,8 +94,7 @@ TEST_F(NumericBox, RefreshWithoutFocus)
         box()->setMaxLength(c.max_length);
         box()->setText(c.text);
         box()->RefreshNumber();
-        EXPECT_EQ(box()->text(), QString::fromLatin1(c.expected))
-            << "text \"" << c.text << "\" max " << c.max_length;
+        EXPECT_EQ(box()->text(), QString::fromLatin1(c.expected)) << "text \"" << c.text << "\" max " << c.max_length;
     }
 }
 

@@ -60,8 +60,8 @@ int main(int argc, char** argv)
         fprintf(stderr, "no first result (is Parvell.mdb in the current folder?)\n");
         return 1;
     }
-    printf("process start to main:        %6.1f ms (clock ticks of %ld ms)\n",
-           (entered - started) * 1000, 1000 / sysconf(_SC_CLK_TCK));
+    printf("process start to main:        %6.1f ms (clock ticks of %ld ms)\n", (entered - started) * 1000,
+           1000 / sysconf(_SC_CLK_TCK));
     printf("main to first result:         %6.1f ms\n", (shown - entered) * 1000);
     printf("process start to first result: %6.1f ms (target 300 ms)\n", (shown - started) * 1000);
     printf("first result: %s\n", Frm_Man->Edt_Ans->text().toUtf8().constData());

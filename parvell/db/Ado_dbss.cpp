@@ -102,16 +102,11 @@ void ado_get_(Lnk_inf* dbs, Col_inf* col, int32_t cnt)
     for (int32_t i = 0; i < cnt; ++i) {
         const Col_inf& c = col[i];
         switch (c.typ) {
-        case COL_INT:
-            *(int32_t*)c.dst = qry->FieldByName(c.nam)->AsInteger();
-            break;
+        case COL_INT: *(int32_t*)c.dst = qry->FieldByName(c.nam)->AsInteger(); break;
         case COL_TXT:
-            copy_sjis((char*)c.dst, c.siz > 0 ? (size_t)c.siz : 0,
-                      qry->FieldByName(c.nam)->AsString().c_str());
+            copy_sjis((char*)c.dst, c.siz > 0 ? (size_t)c.siz : 0, qry->FieldByName(c.nam)->AsString().c_str());
             break;
-        case COL_FLT:
-            *(double*)c.dst = qry->FieldByName(c.nam)->AsFloat();
-            break;
+        case COL_FLT: *(double*)c.dst = qry->FieldByName(c.nam)->AsFloat(); break;
         case COL_BLB:
             if (qry->FieldByName(c.nam)->IsNull()) {
                 *c.blb = nullptr;
@@ -121,8 +116,7 @@ void ado_get_(Lnk_inf* dbs, Col_inf* col, int32_t cnt)
                 *c.blb = stream;
             }
             break;
-        default:
-            break;
+        default: break;
         }
     }
     qry->Next();

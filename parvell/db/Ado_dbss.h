@@ -48,8 +48,8 @@ struct Col_inf {
     size_t offset;
 };
 
-extern Lnk_inf dbs_lst;  // the open databases
-extern Lnk_inf* cur_dbs; // the product database; null while none is open
+extern Lnk_inf dbs_lst;   // the open databases
+extern Lnk_inf* cur_dbs;  // the product database; null while none is open
 
 // Opens the Jet file for user usr with database password pwd; the handle,
 // or null when the file cannot be opened (missing, not a database, wrong
@@ -159,47 +159,46 @@ struct Rdp_inf {  // Mst_RelatedProductDisplay
 // order, each column named as its field. A caller points a copy at its row
 // record with point_columns and passes the copy with its length.
 
+// clang-format off
 #define COLUMN(rec, field, typ) \
     {nullptr, nullptr, #field, typ, typ == COL_TXT ? (int32_t)sizeof(rec::field) : 0, offsetof(rec, field)}
+// clang-format on
 
 inline constexpr Col_inf pipe_columns[] = {COLUMN(Pip_inf, ID, COL_INT), COLUMN(Pip_inf, Name, COL_TXT)};
 
-inline constexpr Col_inf place_columns[] = {
-    COLUMN(Plc_inf, ID, COL_INT), COLUMN(Plc_inf, Mst_PipeID, COL_INT), COLUMN(Plc_inf, Name, COL_TXT)};
+inline constexpr Col_inf place_columns[] = {COLUMN(Plc_inf, ID, COL_INT), COLUMN(Plc_inf, Mst_PipeID, COL_INT),
+                                            COLUMN(Plc_inf, Name, COL_TXT)};
 
 inline constexpr Col_inf product_columns[] = {
-    COLUMN(Prd_inf, ID, COL_INT),           COLUMN(Prd_inf, Name, COL_TXT),
-    COLUMN(Prd_inf, Life, COL_FLT),         COLUMN(Prd_inf, Dimension1, COL_TXT),
-    COLUMN(Prd_inf, Dimension2, COL_TXT),   COLUMN(Prd_inf, Photo, COL_BLB),
-    COLUMN(Prd_inf, Draft, COL_BLB),        COLUMN(Prd_inf, PartName, COL_TXT),
-    COLUMN(Prd_inf, MaterialName, COL_TXT), COLUMN(Prd_inf, PartCnt, COL_TXT),
-    COLUMN(Prd_inf, URL, COL_TXT)};
+    COLUMN(Prd_inf, ID, COL_INT),         COLUMN(Prd_inf, Name, COL_TXT),       COLUMN(Prd_inf, Life, COL_FLT),
+    COLUMN(Prd_inf, Dimension1, COL_TXT), COLUMN(Prd_inf, Dimension2, COL_TXT), COLUMN(Prd_inf, Photo, COL_BLB),
+    COLUMN(Prd_inf, Draft, COL_BLB),      COLUMN(Prd_inf, PartName, COL_TXT),   COLUMN(Prd_inf, MaterialName, COL_TXT),
+    COLUMN(Prd_inf, PartCnt, COL_TXT),    COLUMN(Prd_inf, URL, COL_TXT)};
 
-inline constexpr Col_inf size_columns[] = {
-    COLUMN(Pdt_inf, ID, COL_INT),       COLUMN(Pdt_inf, Mst_ProductID, COL_INT),
-    COLUMN(Pdt_inf, Diameter, COL_TXT), COLUMN(Pdt_inf, Length, COL_TXT),
-    COLUMN(Pdt_inf, MX, COL_FLT),       COLUMN(Pdt_inf, PX, COL_FLT),
-    COLUMN(Pdt_inf, Y, COL_FLT),        COLUMN(Pdt_inf, Press, COL_FLT)};
+inline constexpr Col_inf size_columns[] = {COLUMN(Pdt_inf, ID, COL_INT),       COLUMN(Pdt_inf, Mst_ProductID, COL_INT),
+                                           COLUMN(Pdt_inf, Diameter, COL_TXT), COLUMN(Pdt_inf, Length, COL_TXT),
+                                           COLUMN(Pdt_inf, MX, COL_FLT),       COLUMN(Pdt_inf, PX, COL_FLT),
+                                           COLUMN(Pdt_inf, Y, COL_FLT),        COLUMN(Pdt_inf, Press, COL_FLT)};
 
 inline constexpr Col_inf condition_group_columns[] = {COLUMN(Cgp_inf, ID, COL_INT), COLUMN(Cgp_inf, Detail, COL_TXT)};
 
 inline constexpr Col_inf condition_columns[] = {
-    COLUMN(Cdt_inf, ID, COL_INT),     COLUMN(Cdt_inf, Mst_ConditionGroupID, COL_INT),
-    COLUMN(Cdt_inf, Detail, COL_TXT), COLUMN(Cdt_inf, Factor, COL_FLT),
+    COLUMN(Cdt_inf, ID, COL_INT),           COLUMN(Cdt_inf, Mst_ConditionGroupID, COL_INT),
+    COLUMN(Cdt_inf, Detail, COL_TXT),       COLUMN(Cdt_inf, Factor, COL_FLT),
     COLUMN(Cdt_inf, DisplayValue, COL_FLT), COLUMN(Cdt_inf, DisplayValueType, COL_INT)};
 
-inline constexpr Col_inf product_place_columns[] = {
-    COLUMN(Ppl_inf, ID, COL_INT), COLUMN(Ppl_inf, Mst_PlaceID, COL_INT), COLUMN(Ppl_inf, Mst_ProductID, COL_INT)};
+inline constexpr Col_inf product_place_columns[] = {COLUMN(Ppl_inf, ID, COL_INT), COLUMN(Ppl_inf, Mst_PlaceID, COL_INT),
+                                                    COLUMN(Ppl_inf, Mst_ProductID, COL_INT)};
 
-inline constexpr Col_inf condition_display_columns[] = {
-    COLUMN(Cds_inf, ID, COL_INT), COLUMN(Cds_inf, Mst_ConditionID, COL_INT),
-    COLUMN(Cds_inf, Mst_ProductPlaceID, COL_INT)};
+inline constexpr Col_inf condition_display_columns[] = {COLUMN(Cds_inf, ID, COL_INT),
+                                                        COLUMN(Cds_inf, Mst_ConditionID, COL_INT),
+                                                        COLUMN(Cds_inf, Mst_ProductPlaceID, COL_INT)};
 
 inline constexpr Col_inf related_product_columns[] = {
-    COLUMN(Rpd_inf, ID, COL_INT),            COLUMN(Rpd_inf, Name, COL_TXT),
-    COLUMN(Rpd_inf, Dimension, COL_TXT),     COLUMN(Rpd_inf, Photo, COL_BLB),
-    COLUMN(Rpd_inf, URL, COL_TXT),           COLUMN(Rpd_inf, StartCaption1, COL_TXT),
-    COLUMN(Rpd_inf, StartPath1, COL_TXT),    COLUMN(Rpd_inf, StartCaption2, COL_TXT),
+    COLUMN(Rpd_inf, ID, COL_INT),         COLUMN(Rpd_inf, Name, COL_TXT),
+    COLUMN(Rpd_inf, Dimension, COL_TXT),  COLUMN(Rpd_inf, Photo, COL_BLB),
+    COLUMN(Rpd_inf, URL, COL_TXT),        COLUMN(Rpd_inf, StartCaption1, COL_TXT),
+    COLUMN(Rpd_inf, StartPath1, COL_TXT), COLUMN(Rpd_inf, StartCaption2, COL_TXT),
     COLUMN(Rpd_inf, StartPath2, COL_TXT)};
 
 inline constexpr Col_inf related_display_columns[] = {
@@ -274,29 +273,29 @@ int32_t lod_ver_(char* dvr, int32_t siz = VER_LEN);
 
 static_assert(sizeof(void*) == 8, "the records are laid out for 64-bit pointers");
 static_assert(sizeof(Dbs_inf) == 16, "Dbs_inf");
-static_assert(offsetof(Col_inf, nam) == 16 && offsetof(Col_inf, typ) == 24 &&
-              offsetof(Col_inf, siz) == 28 && offsetof(Col_inf, offset) == 32 &&
-              sizeof(Col_inf) == 40, "Col_inf");
-static_assert(offsetof(Pip_inf, Name) == 4 && offsetof(Pip_inf, plc) == 24 &&
-              sizeof(Pip_inf) == 40, "Pip_inf");
+static_assert(offsetof(Col_inf, nam) == 16 && offsetof(Col_inf, typ) == 24 && offsetof(Col_inf, siz) == 28 &&
+                  offsetof(Col_inf, offset) == 32 && sizeof(Col_inf) == 40,
+              "Col_inf");
+static_assert(offsetof(Pip_inf, Name) == 4 && offsetof(Pip_inf, plc) == 24 && sizeof(Pip_inf) == 40, "Pip_inf");
 static_assert(offsetof(Plc_inf, Name) == 8 && sizeof(Plc_inf) == 72, "Plc_inf");
 static_assert(offsetof(Prd_inf, Life) == 24 && offsetof(Prd_inf, Dimension1) == 32 &&
-              offsetof(Prd_inf, Dimension2) == 161 && offsetof(Prd_inf, Photo) == 296 &&
-              offsetof(Prd_inf, Draft) == 304 && offsetof(Prd_inf, PartName) == 312 &&
-              offsetof(Prd_inf, URL) == 699 && offsetof(Prd_inf, pdt) == 832 &&
-              sizeof(Prd_inf) == 848, "Prd_inf");
-static_assert(offsetof(Pdt_inf, Diameter) == 8 && offsetof(Pdt_inf, Length) == 25 &&
-              offsetof(Pdt_inf, MX) == 48 && offsetof(Pdt_inf, Press) == 72 &&
-              sizeof(Pdt_inf) == 80, "Pdt_inf");
+                  offsetof(Prd_inf, Dimension2) == 161 && offsetof(Prd_inf, Photo) == 296 &&
+                  offsetof(Prd_inf, Draft) == 304 && offsetof(Prd_inf, PartName) == 312 &&
+                  offsetof(Prd_inf, URL) == 699 && offsetof(Prd_inf, pdt) == 832 && sizeof(Prd_inf) == 848,
+              "Prd_inf");
+static_assert(offsetof(Pdt_inf, Diameter) == 8 && offsetof(Pdt_inf, Length) == 25 && offsetof(Pdt_inf, MX) == 48 &&
+                  offsetof(Pdt_inf, Press) == 72 && sizeof(Pdt_inf) == 80,
+              "Pdt_inf");
 static_assert(offsetof(Cgp_inf, cdt) == 24 && sizeof(Cgp_inf) == 40, "Cgp_inf");
 static_assert(offsetof(Cdt_inf, Detail) == 8 && offsetof(Cdt_inf, Factor) == 80 &&
-              offsetof(Cdt_inf, DisplayValueType) == 96 && sizeof(Cdt_inf) == 104, "Cdt_inf");
+                  offsetof(Cdt_inf, DisplayValueType) == 96 && sizeof(Cdt_inf) == 104,
+              "Cdt_inf");
 static_assert(sizeof(Ppl_inf) == 12 && sizeof(Cds_inf) == 12, "Ppl_inf, Cds_inf");
-static_assert(offsetof(Rpd_inf, Dimension) == 21 && offsetof(Rpd_inf, Photo) == 152 &&
-              offsetof(Rpd_inf, URL) == 160 && offsetof(Rpd_inf, StartPath2) == 676 &&
-              sizeof(Rpd_inf) == 808, "Rpd_inf");
-static_assert(offsetof(Rdp_inf, Mst_ConditionDisplayIDCnt) == 136 &&
-              offsetof(Rdp_inf, Mst_RelatedProductID) == 140 && sizeof(Rdp_inf) == 144,
+static_assert(offsetof(Rpd_inf, Dimension) == 21 && offsetof(Rpd_inf, Photo) == 152 && offsetof(Rpd_inf, URL) == 160 &&
+                  offsetof(Rpd_inf, StartPath2) == 676 && sizeof(Rpd_inf) == 808,
+              "Rpd_inf");
+static_assert(offsetof(Rdp_inf, Mst_ConditionDisplayIDCnt) == 136 && offsetof(Rdp_inf, Mst_RelatedProductID) == 140 &&
+                  sizeof(Rdp_inf) == 144,
               "Rdp_inf");
 
 #endif

@@ -52,8 +52,8 @@ int32_t load_table(Lnk_inf* lst, const char* sql, const Col_inf (&tpl)[N])
 // A child table: each row appended to the sub-list of the first parent in
 // lst whose ID is the row's key; rows without a parent are dropped.
 template <class Par, class Chd, int N>
-int32_t load_child_table(Lnk_inf* lst, int32_t (*load_parents)(Lnk_inf*), const char* sql,
-                 const Col_inf (&tpl)[N], int32_t Chd::*key, Lnk_inf Par::*sub)
+int32_t load_child_table(Lnk_inf* lst, int32_t (*load_parents)(Lnk_inf*), const char* sql, const Col_inf (&tpl)[N],
+                         int32_t Chd::*key, Lnk_inf Par::*sub)
 {
     int32_t ret = 1;
     Chd rec;
@@ -106,7 +106,8 @@ int32_t lod_cgp_(Lnk_inf* lst)
 
 int32_t lod_cdt_(Lnk_inf* lst)
 {
-    return load_child_table(lst, lod_cgp_, condition_query, condition_columns, &Cdt_inf::Mst_ConditionGroupID, &Cgp_inf::cdt);
+    return load_child_table(lst, lod_cgp_, condition_query, condition_columns, &Cdt_inf::Mst_ConditionGroupID,
+                            &Cgp_inf::cdt);
 }
 
 int32_t lod_ppl_(Lnk_inf* lst)

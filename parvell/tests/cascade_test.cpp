@@ -24,19 +24,26 @@ protected:
         place(11, 1, "tank");
         place(20, 2, "chiller");
         place(21, 2, "fan");
-        db.add("Mst_Product", {{"ID", 1}, {"Name", "alpha"}, {"Life", 10.0}, {"Dimension1", "a1"},
-                               {"Dimension2", ""}, {"Photo", sample_picture("vr-s_photo.jpg")}});
-        db.add("Mst_Product", {{"ID", 2}, {"Name", "beta"}, {"Life", 20.0}, {"Dimension1", "b1"},
-                               {"Dimension2", "b2"}});
-        db.add("Mst_Product", {{"ID", 3}, {"Name", "gamma"}, {"Life", 30.0}, {"Dimension1", "g1"},
-                               {"Dimension2", "g2"}, {"Photo", sample_picture("vr-w_photo.jpg")}});
+        db.add("Mst_Product", {{"ID", 1},
+                               {"Name", "alpha"},
+                               {"Life", 10.0},
+                               {"Dimension1", "a1"},
+                               {"Dimension2", ""},
+                               {"Photo", sample_picture("vr-s_photo.jpg")}});
+        db.add("Mst_Product",
+               {{"ID", 2}, {"Name", "beta"}, {"Life", 20.0}, {"Dimension1", "b1"}, {"Dimension2", "b2"}});
+        db.add("Mst_Product", {{"ID", 3},
+                               {"Name", "gamma"},
+                               {"Life", 30.0},
+                               {"Dimension1", "g1"},
+                               {"Dimension2", "g2"},
+                               {"Photo", sample_picture("vr-w_photo.jpg")}});
         size(11, 1, "50A", "100");
         size(12, 1, "65A", "120");
         size(21, 2, "80A", "150");
         size(31, 3, "100A", "200");
         size(32, 3, "125A", "210");
-        const int ppl[][3] = {{1, 10, 2}, {2, 10, 1}, {3, 11, 3}, {4, 20, 3},
-                              {5, 20, 3}, {6, 20, 2}, {7, 21, 1}};
+        const int ppl[][3] = {{1, 10, 2}, {2, 10, 1}, {3, 11, 3}, {4, 20, 3}, {5, 20, 3}, {6, 20, 2}, {7, 21, 1}};
         for (const auto& row : ppl)
             db.add("Mst_ProductPlace", {{"ID", row[0]}, {"Mst_PlaceID", row[1]}, {"Mst_ProductID", row[2]}});
         db.add("Mst_ConditionGroup", {{"ID", 1}, {"Detail", "use"}});
@@ -57,8 +64,13 @@ protected:
     }
     void size(int id, int product, const char* diameter, const char* length)
     {
-        db.add("Mst_ProductDetail", {{"ID", id}, {"Mst_ProductID", product}, {"Diameter", diameter},
-                                     {"Length", length}, {"MX", 1.0}, {"PX", 1.0}, {"Y", 1.0},
+        db.add("Mst_ProductDetail", {{"ID", id},
+                                     {"Mst_ProductID", product},
+                                     {"Diameter", diameter},
+                                     {"Length", length},
+                                     {"MX", 1.0},
+                                     {"PX", 1.0},
+                                     {"Y", 1.0},
                                      {"Press", 1.0}});
     }
 
@@ -227,8 +239,8 @@ TEST_F(Pointer, ThePhotoHintNamesTheSelectedProduct)
 
 TEST_F(Pointer, TheHandOverThePhotoStaysUntilTheMouseReachesAnotherSurface)
 {
-    QWidget* surfaces[] = {Frm_Man->Pnl_Bse, Frm_Man->Lbx_Prd->viewport(), Frm_Man->Pnl_Cdt2,
-                           Frm_Man, Frm_Man->Pnl_Rp1, Frm_Man->Pnl_Rp2};
+    QWidget* surfaces[] = {Frm_Man->Pnl_Bse, Frm_Man->Lbx_Prd->viewport(), Frm_Man->Pnl_Cdt2, Frm_Man, Frm_Man->Pnl_Rp1,
+                           Frm_Man->Pnl_Rp2};
     for (QWidget* surface : surfaces) {
         move_over(Frm_Man->Img_Pto);
         EXPECT_EQ((TCursor)Screen->Cursor, crHandPoint);

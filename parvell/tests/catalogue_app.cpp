@@ -18,12 +18,24 @@ CatalogueApp::CatalogueApp()
     db.add("Mst_Pipe", {{"ID", 1}, {"Name", "pipe"}});
     db.add("Mst_Place", {{"ID", 1}, {"Mst_PipeID", 1}, {"Name", "A"}});
     db.add("Mst_Place", {{"ID", 2}, {"Mst_PipeID", 1}, {"Name", "B"}});
-    db.add("Mst_Product", {{"ID", 1}, {"Name", "P"}, {"Life", 10.0}, {"URL", "p.html"},
-                           {"Photo", jpeg_picture(0, 255, 0)}});
-    db.add("Mst_ProductDetail", {{"ID", 1}, {"Mst_ProductID", 1}, {"Diameter", "65"}, {"Length", "115"},
-                                 {"MX", 1.0}, {"PX", 1.0}, {"Y", 1.0}, {"Press", 1.0}});
-    db.add("Mst_ProductDetail", {{"ID", 2}, {"Mst_ProductID", 1}, {"Diameter", "80"}, {"Length", "130"},
-                                 {"MX", 1.0}, {"PX", 1.0}, {"Y", 1.0}, {"Press", 1.0}});
+    db.add("Mst_Product",
+           {{"ID", 1}, {"Name", "P"}, {"Life", 10.0}, {"URL", "p.html"}, {"Photo", jpeg_picture(0, 255, 0)}});
+    db.add("Mst_ProductDetail", {{"ID", 1},
+                                 {"Mst_ProductID", 1},
+                                 {"Diameter", "65"},
+                                 {"Length", "115"},
+                                 {"MX", 1.0},
+                                 {"PX", 1.0},
+                                 {"Y", 1.0},
+                                 {"Press", 1.0}});
+    db.add("Mst_ProductDetail", {{"ID", 2},
+                                 {"Mst_ProductID", 1},
+                                 {"Diameter", "80"},
+                                 {"Length", "130"},
+                                 {"MX", 1.0},
+                                 {"PX", 1.0},
+                                 {"Y", 1.0},
+                                 {"Press", 1.0}});
     db.add("Mst_ConditionGroup", {{"ID", 1}, {"Detail", "g1"}});
     db.add("Mst_ConditionGroup", {{"ID", 2}, {"Detail", "g2"}});
     const double factors[4] = {1.0, 0.8, 1.0, 0.5};
@@ -55,9 +67,11 @@ void CatalogueApp::TearDown()
 
 void CatalogueApp::rule(int count, const char* ids, int related, int invalidate)
 {
-    db.add("Mst_RelatedProductDisplay", {{"ID", ++rules_}, {"Mst_ConditionDisplayID", ids},
+    db.add("Mst_RelatedProductDisplay", {{"ID", ++rules_},
+                                         {"Mst_ConditionDisplayID", ids},
                                          {"Mst_ConditionDisplayIDCnt", count},
-                                         {"Mst_RelatedProductID", related}, {"Invalidate", invalidate}});
+                                         {"Mst_RelatedProductID", related},
+                                         {"Invalidate", invalidate}});
 }
 
 std::string CatalogueApp::slot_shows(int index)
@@ -65,8 +79,8 @@ std::string CatalogueApp::slot_shows(int index)
     const Rps_inf& s = rps_tbl[index];
     std::string caption = qt_to_sjis(s.lbl->text()).toStdString();
     if (!s.rpd) {
-        bool empty = caption.empty() && !s.pnl->isVisible() && !s.bt1->isVisible() &&
-                     !s.bt2->isVisible() && s.img->Empty();
+        bool empty =
+            caption.empty() && !s.pnl->isVisible() && !s.bt1->isVisible() && !s.bt2->isVisible() && s.img->Empty();
         return empty ? "-" : "stale:" + caption;
     }
     return s.pnl->isVisible() && caption == s.rpd->Name ? caption : "half:" + caption;
@@ -112,8 +126,7 @@ void CatalogueApp::use_opener(const std::string& log, int code)
     setenv("VELMORA_OPENER", opener.c_str(), 1);
 }
 
-bool CatalogueApp::while_modal(QDialog* dialog, const std::function<void()>& open,
-                               const std::function<void()>& act)
+bool CatalogueApp::while_modal(QDialog* dialog, const std::function<void()>& open, const std::function<void()>& act)
 {
     bool acted = false;
     QTimer watchdog;

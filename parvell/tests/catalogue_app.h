@@ -51,8 +51,7 @@ protected:
     // Runs open and, if it shows dialog modally, act while dialog is the
     // active modal window; true when act ran. A dialog that stays open
     // 5 s after that is closed, and the test fails.
-    static bool while_modal(QDialog* dialog, const std::function<void()>& open,
-                            const std::function<void()>& act);
+    static bool while_modal(QDialog* dialog, const std::function<void()>& open, const std::function<void()>& act);
 
 private:
     int rules_ = 0;

@@ -22,31 +22,35 @@ protected:
         db.add("Mst_Place", {{"ID", 10}, {"Mst_PipeID", 1}, {"Name", "place"}});
         db.add("Mst_Product", {{"ID", 1}, {"Name", "one"}, {"Life", 10.0}});
         db.add("Mst_Product", {{"ID", 2}, {"Name", "two"}, {"Life", 10.0}});
-        db.add("Mst_ProductDetail", {{"ID", 1}, {"Mst_ProductID", 1}, {"Diameter", "50A"},
-                                     {"Length", "100"}, {"MX", 30.0}, {"PX", 20.0}, {"Y", 4.0},
+        db.add("Mst_ProductDetail", {{"ID", 1},
+                                     {"Mst_ProductID", 1},
+                                     {"Diameter", "50A"},
+                                     {"Length", "100"},
+                                     {"MX", 30.0},
+                                     {"PX", 20.0},
+                                     {"Y", 4.0},
                                      {"Press", 1.5}});
-        db.add("Mst_ProductDetail", {{"ID", 2}, {"Mst_ProductID", 1}, {"Diameter", "65A"},
-                                     {"Length", "120"}, {"MX", 10.0}, {"PX", 25.0}, {"Y", 8.0},
+        db.add("Mst_ProductDetail", {{"ID", 2},
+                                     {"Mst_ProductID", 1},
+                                     {"Diameter", "65A"},
+                                     {"Length", "120"},
+                                     {"MX", 10.0},
+                                     {"PX", 25.0},
+                                     {"Y", 8.0},
                                      {"Press", 2.5}});
         db.add("Mst_ProductDetail", {{"ID", 3}, {"Mst_ProductID", 2}, {"Diameter", "80A"}});
         db.add("Mst_ProductPlace", {{"ID", 1}, {"Mst_PlaceID", 10}, {"Mst_ProductID", 1}});
         db.add("Mst_ProductPlace", {{"ID", 2}, {"Mst_PlaceID", 10}, {"Mst_ProductID", 2}});
     }
 
-    void group(int id, const char* detail)
-    {
-        db.add("Mst_ConditionGroup", {{"ID", id}, {"Detail", detail}});
-    }
+    void group(int id, const char* detail) { db.add("Mst_ConditionGroup", {{"ID", id}, {"Detail", detail}}); }
     // A condition shown for product one.
     void shown(int id, int grp, const char* detail, double factor, int type = 0, double value = 0.0)
     {
         add_condition(db, id, grp, detail, factor, type, value);
         show(id);
     }
-    void show(int cdt, int ppl = 1)
-    {
-        show_condition(db, ++display_, cdt, ppl);
-    }
+    void show(int cdt, int ppl = 1) { show_condition(db, ++display_, cdt, ppl); }
 
     void start_checked()
     {
@@ -139,9 +143,11 @@ TEST_F(Grids, ASelectionComputesTheLifeBeforeTheClickHandlerRuns)
     shown(11, 1, "full", 1.0);
     shown(12, 1, "half", 0.5);  // display row 2
     db.add("Mst_RelatedProduct", {{"ID", 1}, {"Name", "rp-half"}});
-    db.add("Mst_RelatedProductDisplay", {{"ID", 1}, {"Mst_ConditionDisplayID", "2"},
+    db.add("Mst_RelatedProductDisplay", {{"ID", 1},
+                                         {"Mst_ConditionDisplayID", "2"},
                                          {"Mst_ConditionDisplayIDCnt", 1},
-                                         {"Mst_RelatedProductID", 1}, {"Invalidate", 0}});
+                                         {"Mst_RelatedProductID", 1},
+                                         {"Invalidate", 0}});
     start_checked();
     ASSERT_EQ(grids().size(), 1u);
     TStringGrid* grid = grids()[0];
@@ -207,11 +213,11 @@ protected:
 TEST_F(GridTexts, FollowTheDisplayTypeAndTheSelectedSize)
 {
     group(1, "g");
-    shown(11, 1, "%.1fmm", 1.0, 1, 0.5);     // the smaller of MX and PX
-    shown(12, 1, "Y %.2f", 1.0, 2, 2.0);     // Y
-    shown(13, 1, "%g MPa", 1.0, 3, 1.0);     // Press
-    shown(14, 1, "%.1f plain", 1.0, 0, 2.0); // plain text
-    shown(15, 1, "%n%s", 1.0, 1, 1.0);       // not a safe format: as it stands
+    shown(11, 1, "%.1fmm", 1.0, 1, 0.5);      // the smaller of MX and PX
+    shown(12, 1, "Y %.2f", 1.0, 2, 2.0);      // Y
+    shown(13, 1, "%g MPa", 1.0, 3, 1.0);      // Press
+    shown(14, 1, "%.1f plain", 1.0, 0, 2.0);  // plain text
+    shown(15, 1, "%n%s", 1.0, 1, 1.0);        // not a safe format: as it stands
     shown(16, 1, "%5.1f%%", 1.0, 2, 10.0);
     start_checked();
     ASSERT_EQ(grids().size(), 1u);
@@ -255,8 +261,7 @@ TEST_F(GridTexts, WithoutASizeTheTextsStandUnformatted)
 QImage on_screen(TStringGrid* grid)
 {
     const QImage window = Frm_Man->screen()->grabWindow(Frm_Man->winId()).toImage();
-    return window.copy(QRect(grid->mapTo(Frm_Man, QPoint(0, 0)), grid->size()))
-        .convertToFormat(QImage::Format_RGB32);
+    return window.copy(QRect(grid->mapTo(Frm_Man, QPoint(0, 0)), grid->size())).convertToFormat(QImage::Format_RGB32);
 }
 
 // The grids of a product are built while the size list still holds the
@@ -283,10 +288,9 @@ TEST_F(GridTexts, OnScreenFollowTheSizeOfTheProductSelectedNow)
         int product;
         const char* shown;
     };
-    for (const Step& step : {Step{3, "最高使用圧力の50％以下（0.50MPa以下）"},
-                             Step{4, "最高使用圧力の50％以下（2.00MPa以下）"},
-                             Step{3, "最高使用圧力の50％以下（0.50MPa以下）"},
-                             Step{5, pressure}}) {
+    for (const Step& step :
+         {Step{3, "最高使用圧力の50％以下（0.50MPa以下）"}, Step{4, "最高使用圧力の50％以下（2.00MPa以下）"},
+          Step{3, "最高使用圧力の50％以下（0.50MPa以下）"}, Step{5, pressure}}) {
         click_item(Frm_Man->Lbx_Prd, step.product - 1);
         pump();
         ASSERT_EQ(grids().size(), 1u);

@@ -13,7 +13,6 @@
 #include "Frm_waits.h"
 #include "Parvell_forms.h"
 
-
 std::string sample_folder()
 {
     return SAMPLE_DIR;

@@ -10,10 +10,14 @@ void add_minimal_rows(ProductDb& db)
 {
     db.add("Mst_Pipe", {{"ID", 1}, {"Name", "pipe"}});
     db.add("Mst_Place", {{"ID", 10}, {"Mst_PipeID", 1}, {"Name", "place"}});
-    db.add("Mst_Product", {{"ID", 1}, {"Name", "product"}, {"Life", 10.0},
-                           {"Dimension1", "one"}, {"Dimension2", ""}});
-    db.add("Mst_ProductDetail", {{"ID", 1}, {"Mst_ProductID", 1}, {"Diameter", "50A"},
-                                 {"Length", "100"}, {"MX", 10.0}, {"PX", 20.0}, {"Y", 3.0},
+    db.add("Mst_Product", {{"ID", 1}, {"Name", "product"}, {"Life", 10.0}, {"Dimension1", "one"}, {"Dimension2", ""}});
+    db.add("Mst_ProductDetail", {{"ID", 1},
+                                 {"Mst_ProductID", 1},
+                                 {"Diameter", "50A"},
+                                 {"Length", "100"},
+                                 {"MX", 10.0},
+                                 {"PX", 20.0},
+                                 {"Y", 3.0},
                                  {"Press", 1.5}});
     db.add("Mst_ProductPlace", {{"ID", 1}, {"Mst_PlaceID", 10}, {"Mst_ProductID", 1}});
     db.add("Mst_ConditionGroup", {{"ID", 1}, {"Detail", "group"}});
@@ -21,18 +25,20 @@ void add_minimal_rows(ProductDb& db)
     show_condition(db, 1, 100, 1);
 }
 
-void add_condition(ProductDb& db, int id, int group, const char* detail, double factor,
-                   int type, double value)
+void add_condition(ProductDb& db, int id, int group, const char* detail, double factor, int type, double value)
 {
-    db.add("Mst_Condition", {{"ID", id}, {"Mst_ConditionGroupID", group}, {"Detail", detail},
-                             {"Factor", factor}, {"DisplayValue", value},
+    db.add("Mst_Condition", {{"ID", id},
+                             {"Mst_ConditionGroupID", group},
+                             {"Detail", detail},
+                             {"Factor", factor},
+                             {"DisplayValue", value},
                              {"DisplayValueType", type}});
 }
 
 void show_condition(ProductDb& db, int id, int cdt, int ppl)
 {
-    db.add("Mst_ConditionDisplay", {{"ID", id}, {"Mst_ConditionID", cdt},
-                                    {"Mst_ProductPlaceID", ppl}, {"Invalidate", 0}});
+    db.add("Mst_ConditionDisplay",
+           {{"ID", id}, {"Mst_ConditionID", cdt}, {"Mst_ProductPlaceID", ppl}, {"Invalidate", 0}});
 }
 
 void ParvellOnDb::start_here()

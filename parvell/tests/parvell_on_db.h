@@ -41,8 +41,8 @@ protected:
 void add_minimal_rows(ProductDb& db);
 
 // A condition of group g; display type 0 (plain text) unless given.
-void add_condition(ProductDb& db, int id, int group, const char* detail, double factor,
-                   int type = 0, double value = 0.0);
+void add_condition(ProductDb& db, int id, int group, const char* detail, double factor, int type = 0,
+                   double value = 0.0);
 // Shows condition cdt for product-place row ppl.
 void show_condition(ProductDb& db, int id, int cdt, int ppl);
 

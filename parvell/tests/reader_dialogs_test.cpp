@@ -19,10 +19,7 @@ using Lines = std::vector<std::string>;
 
 class ReaderDialogs : public CatalogueApp {
 protected:
-    void SetUp() override
-    {
-        start_db();
-    }
+    void SetUp() override { start_db(); }
     void TearDown() override
     {
         CatalogueApp::TearDown();
@@ -34,14 +31,15 @@ protected:
     void install_fake_installers()
     {
         ASSERT_EQ(mkdir(folder.file("adobe").c_str(), 0755), 0);
-        for (const char* name : {"AdbeRdr810_ja_JP.exe", "AdbeRdr709_ja_JP_distrib.exe",
-                                 "AdbeRdr60_jpn_full.exe", "ar505jpn.exe"})
+        for (const char* name :
+             {"AdbeRdr810_ja_JP.exe", "AdbeRdr709_ja_JP_distrib.exe", "AdbeRdr60_jpn_full.exe", "ar505jpn.exe"})
             write_recorder(folder.file("adobe/") + name, log);
     }
     // Shows the reader dialog modally and runs act in it.
     static bool in_reader_dialog(const std::function<void()>& act)
     {
-        return while_modal(Frm_Slc, [] { Frm_Slc->ShowModal(); }, act);
+        return while_modal(
+            Frm_Slc, [] { Frm_Slc->ShowModal(); }, act);
     }
     std::string log = folder.file("started.log");
 };
@@ -94,22 +92,24 @@ TEST_F(ReaderDialogs, InstallLeadsToThePlatformChoiceAndLeavingItLeavesBoth)
     for (bool by_cancel : {false, true}) {
         bool chosen = false;
         EXPECT_TRUE(in_reader_dialog([&] {
-            chosen = while_modal(Frm_Adb, [] { Frm_Slc->Btn_InsClick(Frm_Slc->Btn_Ins); }, [&] {
-                EXPECT_EQ(Frm_Adb->pos(), QPoint(325, 112));  // where it was designed, not centred
-                Frm_Adb->Rdo_Xp->click();
-                if (by_cancel)
-                    Frm_Adb->Btn_Ccl->click();
-                else
-                    Frm_Adb->close();
-            });
+            chosen = while_modal(
+                Frm_Adb, [] { Frm_Slc->Btn_InsClick(Frm_Slc->Btn_Ins); },
+                [&] {
+                    EXPECT_EQ(Frm_Adb->pos(), QPoint(325, 112));  // where it was designed, not centred
+                    Frm_Adb->Rdo_Xp->click();
+                    if (by_cancel)
+                        Frm_Adb->Btn_Ccl->click();
+                    else
+                        Frm_Adb->close();
+                });
         }));
         EXPECT_TRUE(chosen) << by_cancel;
         EXPECT_FALSE(Frm_Slc->isVisible()) << by_cancel;
     }
     // Nothing was started: the first start recorded is the one made now.
     EXPECT_TRUE(in_reader_dialog([&] {
-        while_modal(Frm_Adb, [] { Frm_Slc->Btn_InsClick(Frm_Slc->Btn_Ins); },
-                    [] { Frm_Adb->Btn_Ins->click(); });
+        while_modal(
+            Frm_Adb, [] { Frm_Slc->Btn_InsClick(Frm_Slc->Btn_Ins); }, [] { Frm_Adb->Btn_Ins->click(); });
     }));
     EXPECT_EQ(lines(log, 1), (Lines{"AdbeRdr810_ja_JP.exe"}));
 }
@@ -136,13 +136,15 @@ TEST_F(ReaderDialogs, EachPlatformStartsItsInstaller)
     Lines expected;
     for (const auto& platform : platforms) {
         QRadioButton* button = platform.first;
-        EXPECT_TRUE(while_modal(Frm_Adb, [] { Frm_Adb->ShowModal(); }, [button] {
-            EXPECT_TRUE(Frm_Adb->Rdo_Vst->isChecked());
-            if (button != Frm_Adb->Rdo_Vst)
-                button->click();
-            EXPECT_TRUE(button->isChecked());
-            Frm_Adb->Btn_Ins->click();
-        }));
+        EXPECT_TRUE(while_modal(
+            Frm_Adb, [] { Frm_Adb->ShowModal(); },
+            [button] {
+                EXPECT_TRUE(Frm_Adb->Rdo_Vst->isChecked());
+                if (button != Frm_Adb->Rdo_Vst)
+                    button->click();
+                EXPECT_TRUE(button->isChecked());
+                Frm_Adb->Btn_Ins->click();
+            }));
         expected.push_back(platform.second);
         EXPECT_EQ(lines(log, expected.size()), expected) << button->text().toStdString();
     }

@@ -65,8 +65,9 @@ TEST_F(RelatedProducts, ListsWithoutAnIdAreNeverSatisfiedAndBlanksAreSkipped)
 {
     rule(5, "", 1);
     rule(5, ",,", 2);
-    db.add("Mst_RelatedProductDisplay", {{"ID", 90}, {"Mst_ConditionDisplayIDCnt", 5},
-                                         {"Mst_RelatedProductID", 1}, {"Invalidate", 0}});  // null list
+    db.add(
+        "Mst_RelatedProductDisplay",
+        {{"ID", 90}, {"Mst_ConditionDisplayIDCnt", 5}, {"Mst_RelatedProductID", 1}, {"Invalidate", 0}});  // null list
     rule(2, " 101, 201", 3);
     rule(2, "201 ,,101,", 4);
     start_db();
@@ -87,8 +88,8 @@ TEST_F(RelatedProducts, InvalidatedRowsAreIgnored)
     rule(1, "201", 2);
     rule(1, "103", 3);
     // An invalidated display row of condition 11 is neither shown nor selected.
-    db.add("Mst_ConditionDisplay", {{"ID", 103}, {"Mst_ConditionID", 11}, {"Mst_ProductPlaceID", 1},
-                                    {"Invalidate", -1}});
+    db.add("Mst_ConditionDisplay",
+           {{"ID", 103}, {"Mst_ConditionID", 11}, {"Mst_ProductPlaceID", 1}, {"Invalidate", -1}});
     start_db();
     EXPECT_EQ(both_slots(), (Slots{"R2", "-"}));
     EXPECT_EQ(grids().at(0)->RowCount(), 2);
@@ -131,8 +132,7 @@ TEST_F(RelatedProducts, EveryConditionClickRefreshesTheSlots)
 // every display row of a selected condition, in grid order.
 TEST_F(RelatedProducts, TheDiagnosticFieldListsTheSelectedDisplayRows)
 {
-    db.add("Mst_ConditionDisplay", {{"ID", 15}, {"Mst_ConditionID", 21}, {"Mst_ProductPlaceID", 1},
-                                    {"Invalidate", 0}});
+    db.add("Mst_ConditionDisplay", {{"ID", 15}, {"Mst_ConditionID", 21}, {"Mst_ProductPlaceID", 1}, {"Invalidate", 0}});
     rule(3, "15,101,201", 1);
     start_db();
     EXPECT_TRUE(Frm_Man->Edt_Slc->text().isEmpty());
@@ -148,11 +148,16 @@ TEST_F(RelatedProducts, TheDiagnosticFieldListsTheSelectedDisplayRows)
 
 TEST_F(RelatedProducts, ASlotShowsNamePhotoAndTheButtonsWithCaptions)
 {
-    db.add("Mst_RelatedProduct", {{"ID", 5}, {"Name", "Flex"}, {"Dimension", "100 x 200"},
-                                  {"Photo", jpeg_picture(255, 0, 0)}, {"StartCaption1", "Calc"},
-                                  {"StartPath1", "calc"}, {"StartCaption2", ""}, {"StartPath2", "doc.pdf"}});
-    db.add("Mst_RelatedProduct", {{"ID", 6}, {"Name", "Stand"}, {"StartCaption2", "Sheet"},
-                                  {"StartPath2", "sheet.pdf"}});
+    db.add("Mst_RelatedProduct", {{"ID", 5},
+                                  {"Name", "Flex"},
+                                  {"Dimension", "100 x 200"},
+                                  {"Photo", jpeg_picture(255, 0, 0)},
+                                  {"StartCaption1", "Calc"},
+                                  {"StartPath1", "calc"},
+                                  {"StartCaption2", ""},
+                                  {"StartPath2", "doc.pdf"}});
+    db.add("Mst_RelatedProduct",
+           {{"ID", 6}, {"Name", "Stand"}, {"StartCaption2", "Sheet"}, {"StartPath2", "sheet.pdf"}});
     rule(1, "101", 5);
     rule(1, "201", 6);
     rule(1, "999", 1);
@@ -205,8 +210,8 @@ TEST_F(RelatedProducts, EachSlotKeepsItsOwnPhoto)
 // and the program goes on with the next selection.
 TEST_F(RelatedProducts, ABrokenPhotoEndsTheRefreshInTheExceptionBox)
 {
-    db.add("Mst_RelatedProduct", {{"ID", 5}, {"Name", "Broken"}, {"Photo", jetwriter::Bytes{'n', 'o'}},
-                                  {"StartCaption1", "Go"}});
+    db.add("Mst_RelatedProduct",
+           {{"ID", 5}, {"Name", "Broken"}, {"Photo", jetwriter::Bytes{'n', 'o'}}, {"StartCaption1", "Go"}});
     rule(1, "202", 5);
     rule(1, "201", 2);
     start_db();

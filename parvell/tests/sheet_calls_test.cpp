@@ -76,8 +76,7 @@ int prt_rct_(Prt_rct* rct)
 int prt_txt_(Prt_txt* txt)
 {
     record("prt_txt_", txt);
-    records_cleared = records_cleared && txt->atr1 == 0 && txt->atr2 == 0 && txt->atr3 == 0 &&
-                      txt->atr5 == 0;
+    records_cleared = records_cleared && txt->atr1 == 0 && txt->atr2 == 0 && txt->atr3 == 0 && txt->atr5 == 0;
     return 1;
 }
 
@@ -145,9 +144,7 @@ TEST_F(SheetCalls, AnOpenJobIsFramedByTheWaitDialog)
     EXPECT_EQ(QApplication::activeWindow(), Frm_Man);
 
     ini_answer = 1;
-    EXPECT_EQ(prt_sht_((Prd_inf*)Frm_Man->Lbx_Prd->Object(0), (Pdt_inf*)Frm_Man->Lbx_Pdt->Object(0),
-                       &grd_lst, "x"),
-              2);
+    EXPECT_EQ(prt_sht_((Prd_inf*)Frm_Man->Lbx_Prd->Object(0), (Pdt_inf*)Frm_Man->Lbx_Pdt->Object(0), &grd_lst, "x"), 2);
 }
 
 // Answers 2 and 3 close the job at once with the same record; any other

@@ -75,8 +75,7 @@ std::vector<std::string> texts_of(const std::string& journal)
 }
 
 // The texts after `first` (exclusive), up to `count` of them.
-std::vector<std::string> texts_after(const std::vector<std::string>& texts, const std::string& first,
-                                     size_t count)
+std::vector<std::string> texts_after(const std::vector<std::string>& texts, const std::string& first, size_t count)
 {
     auto at = std::find(texts.begin(), texts.end(), first);
     EXPECT_NE(at, texts.end()) << first;
@@ -152,13 +151,12 @@ TEST_F(SampleSheet, JournalAndPdfHoldTheWholeSheet)
                             u8"耐用年数について", u8"定期点検について", u8"④ 許容変位をこえていないか?", "PV["}) {
         EXPECT_NE(text.find(key), std::string::npos) << key;
     }
-    const std::string product_line = sjis_to_utf8(std::string(product()->Name) + " ( " + size()->Diameter +
-                                                  "\x81\x7E" + size()->Length + " )");
+    const std::string product_line =
+        sjis_to_utf8(std::string(product()->Name) + " ( " + size()->Diameter + "\x81\x7E" + size()->Length + " )");
     EXPECT_NE(text.find(product_line), std::string::npos) << product_line;
     const std::string result = sjis_of(Frm_Man->Edt_Ans->text());
     EXPECT_NE(text.find(sjis_to_utf8(result).substr(1)), std::string::npos) << result;
-    EXPECT_NE(text.find(sjis_to_utf8(((Cgp_inf*)grids()[0]->Object(0, grids()[0]->Row()))->Detail)),
-              std::string::npos);
+    EXPECT_NE(text.find(sjis_to_utf8(((Cgp_inf*)grids()[0]->Object(0, grids()[0]->Row()))->Detail)), std::string::npos);
 }
 
 // A job that cannot start (a PDF in a missing folder): the box, then the
@@ -214,12 +212,22 @@ protected:
     }
 
     void add_product(int id, const char* name, const std::string& parts, const std::string& materials,
-                 const std::string& counts, jetwriter::Value draft = jetwriter::Value())
+                     const std::string& counts, jetwriter::Value draft = jetwriter::Value())
     {
-        db.add("Mst_Product", {{"ID", id}, {"Name", name}, {"Life", 10.0}, {"PartName", parts},
-                               {"MaterialName", materials}, {"PartCnt", counts}, {"Draft", draft}});
-        db.add("Mst_ProductDetail", {{"ID", id}, {"Mst_ProductID", id}, {"Diameter", "50A"},
-                                     {"Length", "100"}, {"MX", 40.0}, {"PX", 25.0}, {"Y", 3.0},
+        db.add("Mst_Product", {{"ID", id},
+                               {"Name", name},
+                               {"Life", 10.0},
+                               {"PartName", parts},
+                               {"MaterialName", materials},
+                               {"PartCnt", counts},
+                               {"Draft", draft}});
+        db.add("Mst_ProductDetail", {{"ID", id},
+                                     {"Mst_ProductID", id},
+                                     {"Diameter", "50A"},
+                                     {"Length", "100"},
+                                     {"MX", 40.0},
+                                     {"PX", 25.0},
+                                     {"Y", 3.0},
                                      {"Press", 1.5}});
         db.add("Mst_ProductPlace", {{"ID", id}, {"Mst_PlaceID", 10}, {"Mst_ProductID", id}});
     }
@@ -230,10 +238,7 @@ protected:
         select_product(id);
         return texts_after(texts_of(print_journal()), u8"数量", 44);
     }
-    static std::vector<std::string> dashes(int rows)
-    {
-        return std::vector<std::string>(4 * rows, u8"―");
-    }
+    static std::vector<std::string> dashes(int rows) { return std::vector<std::string>(4 * rows, u8"―"); }
     static std::vector<std::string> join(std::vector<std::string> a, const std::vector<std::string>& b)
     {
         a.insert(a.end(), b.begin(), b.end());
@@ -243,8 +248,7 @@ protected:
 
 TEST_F(SheetCases, PartsRowsFollowTheCountList)
 {
-    EXPECT_EQ(parts_of(1), join({u8"①", "A", "m1", "1", u8"②", "B", "m2", "2", u8"③", "C", "m3", "3"},
-                                dashes(8)));
+    EXPECT_EQ(parts_of(1), join({u8"①", "A", "m1", "1", u8"②", "B", "m2", "2", u8"③", "C", "m3", "3"}, dashes(8)));
     EXPECT_EQ(parts_of(2), dashes(11));
     const std::vector<std::string> fifteen = parts_of(3);
     ASSERT_EQ(fifteen.size(), 44u);
@@ -252,8 +256,7 @@ TEST_F(SheetCases, PartsRowsFollowTheCountList)
               (std::vector<std::string>{u8"⑪", "11", "11", "11"}));
     // Empty pieces are skipped, so the names move up; a name or material
     // list that runs out before the counts leaves a dash.
-    EXPECT_EQ(parts_of(4), join({u8"①", "A", "m1", "1", u8"②", "B", "m2", "2", u8"③", u8"―", u8"―", "3"},
-                                dashes(8)));
+    EXPECT_EQ(parts_of(4), join({u8"①", "A", "m1", "1", u8"②", "B", "m2", "2", u8"③", u8"―", u8"―", "3"}, dashes(8)));
 }
 
 TEST_F(SheetCases, ConditionRowsAndResult)

@@ -19,18 +19,22 @@ protected:
     // closed again at once).
     static bool press(QAbstractButton* button)
     {
-        return while_modal(Frm_Slc, [button] { button->click(); }, [] { Frm_Slc->Btn_Ccl->click(); });
+        return while_modal(
+            Frm_Slc, [button] { button->click(); }, [] { Frm_Slc->Btn_Ccl->click(); });
     }
     std::string log = folder.file("started.log");
 };
 
 TEST_F(StartButtons, EachButtonStartsItsProgramWithTheSelectedDiameter)
 {
-    db.add("Mst_RelatedProduct", {{"ID", 5}, {"Name", "Flex"}, {"StartCaption1", "Calc"},
-                                  {"StartPath1", "tools\\calc.exe"}, {"StartCaption2", "Other"},
+    db.add("Mst_RelatedProduct", {{"ID", 5},
+                                  {"Name", "Flex"},
+                                  {"StartCaption1", "Calc"},
+                                  {"StartPath1", "tools\\calc.exe"},
+                                  {"StartCaption2", "Other"},
                                   {"StartPath2", folder.file("other")}});
-    db.add("Mst_RelatedProduct", {{"ID", 6}, {"Name", "Stand"}, {"StartCaption1", "Six"},
-                                  {"StartPath1", folder.file("six")}});
+    db.add("Mst_RelatedProduct",
+           {{"ID", 6}, {"Name", "Stand"}, {"StartCaption1", "Six"}, {"StartPath1", folder.file("six")}});
     rule(1, "101", 5);
     rule(1, "201", 6);
     ASSERT_EQ(mkdir(folder.file("tools").c_str(), 0755), 0);
@@ -51,11 +55,17 @@ TEST_F(StartButtons, EachButtonStartsItsProgramWithTheSelectedDiameter)
 TEST_F(StartButtons, AFailedStartOffersTheReaderDialog)
 {
     write_file(folder.file("doc.pdf"), "%PDF-1.4");
-    db.add("Mst_RelatedProduct", {{"ID", 5}, {"Name", "Flex"}, {"StartCaption1", "Missing"},
-                                  {"StartPath1", "missing.exe"}, {"StartCaption2", "Doc"},
+    db.add("Mst_RelatedProduct", {{"ID", 5},
+                                  {"Name", "Flex"},
+                                  {"StartCaption1", "Missing"},
+                                  {"StartPath1", "missing.exe"},
+                                  {"StartCaption2", "Doc"},
                                   {"StartPath2", "doc.pdf"}});
-    db.add("Mst_RelatedProduct", {{"ID", 6}, {"Name", "Stand"}, {"StartCaption1", "Nothing"},
-                                  {"StartCaption2", "Doc"}, {"StartPath2", "doc.pdf"}});
+    db.add("Mst_RelatedProduct", {{"ID", 6},
+                                  {"Name", "Stand"},
+                                  {"StartCaption1", "Nothing"},
+                                  {"StartCaption2", "Doc"},
+                                  {"StartPath2", "doc.pdf"}});
     rule(1, "101", 5);
     rule(1, "201", 6);
     start_db();
@@ -72,7 +82,8 @@ TEST_F(StartButtons, AFailedStartOffersTheReaderDialog)
 
     use_opener(log, 0);
     EXPECT_FALSE(press(Frm_Man->Btn_St22));
-    EXPECT_EQ(lines(log, 2), (Lines{"opener3[" + folder.file("doc.pdf") + "]", "opener0[" + folder.file("doc.pdf") + "]"}));
+    EXPECT_EQ(lines(log, 2),
+              (Lines{"opener3[" + folder.file("doc.pdf") + "]", "opener0[" + folder.file("doc.pdf") + "]"}));
 }
 
 TEST_F(StartButtons, APictureClickOpensTheProductsPageAndAFailureShowsNothing)
@@ -84,12 +95,12 @@ TEST_F(StartButtons, APictureClickOpensTheProductsPageAndAFailureShowsNothing)
     rule(1, "201", 6);
     start_db();
     use_opener(log, 0);
-    EXPECT_FALSE(while_modal(Frm_Slc, [] { QTest::mouseClick(Frm_Man->Img_Rp2, Qt::LeftButton); },
-                             [] { Frm_Slc->close(); }));
+    EXPECT_FALSE(while_modal(
+        Frm_Slc, [] { QTest::mouseClick(Frm_Man->Img_Rp2, Qt::LeftButton); }, [] { Frm_Slc->close(); }));
     EXPECT_EQ(lines(log, 1), (Lines{"opener0[" + folder.file("stand.html") + "]"}));
     use_opener(log, 4);
-    EXPECT_FALSE(while_modal(Frm_Slc, [] { QTest::mouseClick(Frm_Man->Img_Rp1, Qt::LeftButton); },
-                             [] { Frm_Slc->close(); }));
+    EXPECT_FALSE(while_modal(
+        Frm_Slc, [] { QTest::mouseClick(Frm_Man->Img_Rp1, Qt::LeftButton); }, [] { Frm_Slc->close(); }));
     EXPECT_EQ(lines(log, 2).at(1), "opener4[https://example.invalid/flex]");
 }
 

@@ -42,7 +42,8 @@ TEST_F(StartUpFailure, ADecoderThatCannotBeMadeShowsItsBoxThenTheConnectionBox)
 {
     jpeg_decoders_before_failure = 0;
     start_db();
-    expect_boxes_then_closed({"メモリ不足: イメージ生成に失敗しました。", "DB接続エラー: データベースに接続できません。"});
+    expect_boxes_then_closed(
+        {"メモリ不足: イメージ生成に失敗しました。", "DB接続エラー: データベースに接続できません。"});
 }
 
 // Opening takes two blocks (the connection text and its node); the third,

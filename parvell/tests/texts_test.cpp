@@ -42,16 +42,16 @@ TEST(LifeText, AFactorBelowZeroGivesTheYearsAlone)
 
 TEST(ValueFormat, OneFloatingConversionWithFlagsWidthAndPrecision)
 {
-    for (const char* text : {"%f", "%.1fmm", "x %g y", "%e", "%E", "%G", "%a", "%F", "%-08.3f",
-                             "%+ #5.0e", "%5.1f%%", "%%%.2f", "100%% %f", "%.f"})
+    for (const char* text : {"%f", "%.1fmm", "x %g y", "%e", "%E", "%G", "%a", "%F", "%-08.3f", "%+ #5.0e", "%5.1f%%",
+                             "%%%.2f", "100%% %f", "%.f"})
         EXPECT_TRUE(is_value_format(text)) << text;
 }
 
 TEST(ValueFormat, EverythingElseIsNotAFormat)
 {
-    for (const char* text : {"", "plain", "%s", "%n", "%d", "%x", "%c", "%p", "%ld", "%Lf", "%lf",
-                             "%hf", "%*f", "%.*f", "%1$f", "%'f", "%f %f", "%f%n", "%f%s", "%%",
-                             "100%%", "%", "%f%", "%5.", "%5.1", "%-", "% "})
+    for (const char* text :
+         {"",     "plain", "%s",    "%n",   "%d",   "%x", "%c",    "%p", "%ld", "%Lf", "%lf",  "%hf", "%*f", "%.*f",
+          "%1$f", "%'f",   "%f %f", "%f%n", "%f%s", "%%", "100%%", "%",  "%f%", "%5.", "%5.1", "%-",  "% "})
         EXPECT_FALSE(is_value_format(text)) << text;
 }
 

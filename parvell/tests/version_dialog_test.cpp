@@ -19,11 +19,13 @@ protected:
     static Texts shown(const std::function<void()>& close = [] { Frm_Ver->Btn_Ok->click(); })
     {
         Texts texts;
-        EXPECT_TRUE(while_modal(Frm_Ver, [] { Frm_Man->Perform(WM_SYSCOMMAND, 1, 0); }, [&] {
-            texts = {qt_to_sjis(Frm_Ver->Lbl_Pver->text()).toStdString(),
-                     qt_to_sjis(Frm_Ver->Lbl_Dver->text()).toStdString()};
-            close();
-        }));
+        EXPECT_TRUE(while_modal(
+            Frm_Ver, [] { Frm_Man->Perform(WM_SYSCOMMAND, 1, 0); },
+            [&] {
+                texts = {qt_to_sjis(Frm_Ver->Lbl_Pver->text()).toStdString(),
+                         qt_to_sjis(Frm_Ver->Lbl_Dver->text()).toStdString()};
+                close();
+            }));
         EXPECT_FALSE(Frm_Ver->isVisible());
         return texts;
     }

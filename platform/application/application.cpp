@@ -94,8 +94,7 @@ int TApplication::Run()
 bool TApplication::eventFilter(QObject* watched, QEvent* event)
 {
     // Closing hides the main form; a minimised one is not hidden.
-    if (watched == main_form_ && event->type() == QEvent::Hide && !event->spontaneous() &&
-        main_form_->isHidden()) {
+    if (watched == main_form_ && event->type() == QEvent::Hide && !event->spontaneous() && main_form_->isHidden()) {
         main_closed_ = true;
         quit();
     }

@@ -58,10 +58,9 @@ int DrawTextA(QPainter* dc, const char* text, int count, RECT* rect, UINT format
         t = metrics.elidedText(t, Qt::ElideRight, box.width(), flags & Qt::TextShowMnemonic);
     if (format & DT_CALCRECT) {
         int width = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE) ? qMax(box.width(), 1) : 0x7FFF;
-        QRect needed = metrics.boundingRect(QRect(box.left(), box.top(), width, 0x7FFF),
-                                            flags & ~(Qt::AlignHCenter | Qt::AlignRight | Qt::AlignVCenter |
-                                                      Qt::AlignBottom),
-                                            t);
+        QRect needed =
+            metrics.boundingRect(QRect(box.left(), box.top(), width, 0x7FFF),
+                                 flags & ~(Qt::AlignHCenter | Qt::AlignRight | Qt::AlignVCenter | Qt::AlignBottom), t);
         rect->right = rect->left + needed.width();
         rect->bottom = rect->top + needed.height();
         return needed.height();

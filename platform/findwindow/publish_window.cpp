@@ -13,8 +13,7 @@ const char publisher_name[] = "velmora_window_record";
 class WindowPublisher : public QObject {
 public:
     explicit WindowPublisher(QWidget* window)
-        : QObject(window),
-          record_(window->metaObject()->className(), qt_to_sjis(window->windowTitle()).toStdString())
+        : QObject(window), record_(window->metaObject()->className(), qt_to_sjis(window->windowTitle()).toStdString())
     {
         setObjectName(publisher_name);
         window->installEventFilter(this);

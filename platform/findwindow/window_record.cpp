@@ -86,8 +86,7 @@ int make_record(const std::string& contents, std::string* path_out)
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
         return -1;
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || !write_all(fd, contents) ||
-        rename(temp.c_str(), path.c_str()) != 0) {
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || !write_all(fd, contents) || rename(temp.c_str(), path.c_str()) != 0) {
         unlink(temp.c_str());
         close(fd);
         return -1;
@@ -123,8 +122,7 @@ HWND handle_of(const std::string& name)
 
 }  // namespace
 
-WindowRecord::WindowRecord(const std::string& class_name, const std::string& caption)
-    : class_name_(class_name)
+WindowRecord::WindowRecord(const std::string& class_name, const std::string& caption) : class_name_(class_name)
 {
     set_caption(caption);
 }

@@ -14,9 +14,8 @@ struct FaceMapping {
 };
 
 const FaceMapping mappings[] = {
-    {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ ゴシック", "IPAGothic"},
-    {"ＭＳ Ｐ明朝", "IPAPMincho"},     {"ＭＳ 明朝", "IPAMincho"},
-    {"MS PGothic", "IPAPGothic"},      {"MS Gothic", "IPAGothic"},
+    {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ ゴシック", "IPAGothic"}, {"ＭＳ Ｐ明朝", "IPAPMincho"},
+    {"ＭＳ 明朝", "IPAMincho"},        {"MS PGothic", "IPAPGothic"},   {"MS Gothic", "IPAGothic"},
     {"MS PMincho", "IPAPMincho"},      {"MS Mincho", "IPAMincho"},
 };
 

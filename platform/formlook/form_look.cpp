@@ -66,11 +66,11 @@ QImage printer_glyph()
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1.2));
     painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(9, 3, 14, 10));          // paper in
+    painter.drawRect(QRectF(9, 3, 14, 10));  // paper in
     painter.setBrush(QColor(160, 160, 160));
     painter.drawRoundedRect(QRectF(3, 12, 26, 12), 2, 2);  // body
     painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(8, 20, 16, 10));         // paper out
+    painter.drawRect(QRectF(8, 20, 16, 10));  // paper out
     painter.setPen(QPen(Qt::black, 1));
     painter.drawLine(QPointF(11, 24), QPointF(21, 24));
     painter.drawLine(QPointF(11, 27), QPointF(19, 27));
@@ -87,9 +87,9 @@ QImage door_glyph()
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1.2));
     painter.setBrush(QColor(150, 100, 50));
-    painter.drawRect(QRectF(7, 3, 18, 27));          // frame
+    painter.drawRect(QRectF(7, 3, 18, 27));  // frame
     painter.setBrush(QColor(200, 150, 90));
-    QPolygonF leaf;                                  // the door, half open
+    QPolygonF leaf;  // the door, half open
     leaf << QPointF(7, 3) << QPointF(17, 6) << QPointF(17, 30) << QPointF(7, 30);
     painter.drawPolygon(leaf);
     painter.setBrush(Qt::black);
@@ -106,9 +106,9 @@ QImage calculator_glyph()
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1.2));
     painter.setBrush(QColor(170, 170, 175));
-    painter.drawRoundedRect(QRectF(6, 2, 20, 28), 2, 2);   // body
+    painter.drawRoundedRect(QRectF(6, 2, 20, 28), 2, 2);  // body
     painter.setBrush(QColor(190, 230, 190));
-    painter.drawRect(QRectF(9, 5, 14, 6));                 // display
+    painter.drawRect(QRectF(9, 5, 14, 6));  // display
     painter.setPen(QPen(Qt::black, 0.8));
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 3; ++col) {

@@ -20,7 +20,8 @@ void draw_mark(QPainter& painter, const QRectF& box)
     painter.setBrush(maker_blue());
     painter.drawEllipse(box);
     painter.setBrush(Qt::white);
-    painter.drawEllipse(box.adjusted(box.width() * 0.18, box.height() * 0.18, -box.width() * 0.18, -box.height() * 0.18));
+    painter.drawEllipse(
+        box.adjusted(box.width() * 0.18, box.height() * 0.18, -box.width() * 0.18, -box.height() * 0.18));
     QPainterPath wave;
     double y = box.center().y();
     wave.moveTo(box.left() + box.width() * 0.25, y);

@@ -3,13 +3,12 @@
 #include <platform/form_look.h>
 #include <platform/maker_pictures.h>
 
-VersionDialogParts shape_version_dialog(QDialog* dialog, const char* caption, const QImage& coupling,
-                                        int emblem_top)
+VersionDialogParts shape_version_dialog(QDialog* dialog, const char* caption, const QImage& coupling, int emblem_top)
 {
     dialog->setWindowTitle(qt_from_sjis(caption));
     dialog->setFixedSize(406, 176);
-    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
     dialog->setFont(make_font("ＭＳ ゴシック", -13));
     set_button_face(dialog);
 

@@ -68,8 +68,8 @@ QString box_text(const char* text)
 
 int show_box(QWidget* owner, const char* text, const char* caption, UINT type)
 {
-    QMessageBox box(icon_of(type), caption ? qt_from_sjis(caption) : QString::fromUtf8(u8"エラー"),
-                    box_text(text), QMessageBox::NoButton, owner ? owner->window() : nullptr);
+    QMessageBox box(icon_of(type), caption ? qt_from_sjis(caption) : QString::fromUtf8(u8"エラー"), box_text(text),
+                    QMessageBox::NoButton, owner ? owner->window() : nullptr);
     box.setTextFormat(Qt::PlainText);
     std::vector<ButtonSpec> specs = buttons_of(type);
     std::vector<QPushButton*> buttons;

@@ -48,15 +48,11 @@ DWORD error_of_errno(int e)
 {
     switch (e) {
     case EACCES:
-    case EPERM:
-        return ERROR_ACCESS_DENIED;
+    case EPERM: return ERROR_ACCESS_DENIED;
     case ENOENT:
-    case ENOTDIR:
-        return ERROR_PATH_NOT_FOUND;
-    case ENOMEM:
-        return ERROR_NOT_ENOUGH_MEMORY;
-    default:
-        return ERROR_INVALID_PARAMETER;
+    case ENOTDIR: return ERROR_PATH_NOT_FOUND;
+    case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
+    default: return ERROR_INVALID_PARAMETER;
     }
 }
 

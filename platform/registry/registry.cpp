@@ -18,8 +18,7 @@ namespace {
 bool usable_folder(const std::string& folder)
 {
     struct stat st;
-    return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           access(folder.c_str(), R_OK | W_OK | X_OK) == 0;
+    return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(folder.c_str(), R_OK | W_OK | X_OK) == 0;
 }
 
 }  // namespace

@@ -60,8 +60,7 @@ std::string session_file_name(const std::string& name)
     static const char hex[] = "0123456789ABCDEF";
     std::string out;
     for (unsigned char c : name) {
-        bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                     c == '-' || c == '_';
+        bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
         if (plain) {
             out.push_back((char)c);
         } else {

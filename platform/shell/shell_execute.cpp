@@ -14,8 +14,8 @@
 
 namespace {
 
-const int started = 42;                // any result above 32 means started
-const int opener_watch_ms = 2000;      // time an opener has to report failure
+const int started = 42;            // any result above 32 means started
+const int opener_watch_ms = 2000;  // time an opener has to report failure
 
 HINSTANCE result(int code)
 {
@@ -125,7 +125,7 @@ int open_with_desktop(const std::string& target)
 int open_path(const std::string& native, const char* parameters, const std::string& directory)
 {
     // Absolute, so that a program started in another folder is still found.
-    std::string base = directory.empty() ? current_folder()
+    std::string base = directory.empty()     ? current_folder()
                        : directory[0] == '/' ? directory
                                              : current_folder() + "/" + directory;
     std::string full = native[0] == '/' ? native : base + "/" + native;
@@ -145,9 +145,8 @@ int open_path(const std::string& native, const char* parameters, const std::stri
             return open_with_desktop("http://" + native);
         size_t slash = full.rfind('/');
         struct stat folder;
-        return is_file(full.substr(0, slash ? slash : 1), &folder) && S_ISDIR(folder.st_mode)
-                   ? ERROR_FILE_NOT_FOUND
-                   : ERROR_PATH_NOT_FOUND;
+        return is_file(full.substr(0, slash ? slash : 1), &folder) && S_ISDIR(folder.st_mode) ? ERROR_FILE_NOT_FOUND
+                                                                                              : ERROR_PATH_NOT_FOUND;
     }
     if (S_ISREG(st.st_mode) && access(full.c_str(), X_OK) == 0)
         return start_program(full, parameters, directory);

@@ -76,24 +76,15 @@ void MessageWindow::WndProc(TMessage& message)
     if (message.Msg != WM_SYSCOMMAND)
         return;
     switch (message.WParam & 0xFFF0) {
-    case SC_CLOSE:
-        window_->close();
-        break;
-    case SC_MINIMIZE:
-        window_->showMinimized();
-        break;
-    case SC_RESTORE:
-        window_->showNormal();
-        break;
-    case SC_MAXIMIZE:
-        window_->showMaximized();
-        break;
+    case SC_CLOSE: window_->close(); break;
+    case SC_MINIMIZE: window_->showMinimized(); break;
+    case SC_RESTORE: window_->showNormal(); break;
+    case SC_MAXIMIZE: window_->showMaximized(); break;
     case SC_MOVE:
         if (QWindow* handle = window_->windowHandle())
             handle->startSystemMove();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -36,8 +36,7 @@ int visit(dl_phdr_info* info, size_t, void* data)
 {
     Search* search = static_cast<Search*>(data);
     // The loader lists the program first.
-    bool match = search->wanted == nullptr ||
-                 header_address(info) == reinterpret_cast<uintptr_t>(search->wanted);
+    bool match = search->wanted == nullptr || header_address(info) == reinterpret_cast<uintptr_t>(search->wanted);
     if (!match)
         return 0;
     search->image->load_bias = info->dlpi_addr;

@@ -7,8 +7,8 @@
 #include <platform/wintypes.h>
 
 struct ModuleImage {
-    ElfW(Addr) load_bias;        // added to each segment's p_vaddr
-    const ElfW(Phdr)* headers;
+    ElfW(Addr) load_bias;  // added to each segment's p_vaddr
+    const ElfW(Phdr) * headers;
     ElfW(Half) header_count;
 };
 

@@ -51,13 +51,11 @@ bool matches(const ResourceNoteHeader* note, const ResourceKey& name)
         return false;
     // The stored name is NUL-terminated within name_size; resource names
     // compare without regard to case.
-    return memchr(note_name(note), '\0', note->name_size) &&
-           strcasecmp(note_name(note), name.name) == 0;
+    return memchr(note_name(note), '\0', note->name_size) && strcasecmp(note_name(note), name.name) == 0;
 }
 
 // Walks the notes of one PT_NOTE segment, bounded by its size.
-const ResourceNoteHeader* find_in_segment(const unsigned char* begin, size_t size,
-                                          size_t alignment, uint32_t type,
+const ResourceNoteHeader* find_in_segment(const unsigned char* begin, size_t size, size_t alignment, uint32_t type,
                                           const ResourceKey& name)
 {
     const size_t owner_size = sizeof RESOURCE_NOTE_OWNER;
@@ -70,8 +68,7 @@ const ResourceNoteHeader* find_in_segment(const unsigned char* begin, size_t siz
             return nullptr;
         const ResourceNoteHeader* note = reinterpret_cast<const ResourceNoteHeader*>(nh);
         bool ours = nh->n_namesz == owner_size && nh->n_type == type &&
-                    memcmp(note->owner, RESOURCE_NOTE_OWNER, owner_size) == 0 &&
-                    nh->n_descsz >= 2 * sizeof(uint32_t) &&
+                    memcmp(note->owner, RESOURCE_NOTE_OWNER, owner_size) == 0 && nh->n_descsz >= 2 * sizeof(uint32_t) &&
                     note->name_size <= nh->n_descsz - 2 * sizeof(uint32_t);
         if (ours && matches(note, name))
             return note;
@@ -97,11 +94,9 @@ HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type)
         const ElfW(Phdr)& ph = image.headers[i];
         if (ph.p_type != PT_NOTE)
             continue;
-        const unsigned char* begin =
-            reinterpret_cast<const unsigned char*>(image.load_bias + ph.p_vaddr);
+        const unsigned char* begin = reinterpret_cast<const unsigned char*>(image.load_bias + ph.p_vaddr);
         size_t alignment = ph.p_align == 8 ? 8 : 4;
-        if (const ResourceNoteHeader* note =
-                find_in_segment(begin, ph.p_filesz, alignment, type_key.id, name_key))
+        if (const ResourceNoteHeader* note = find_in_segment(begin, ph.p_filesz, alignment, type_key.id, name_key))
             return reinterpret_cast<HRSRC>(note);
     }
     return nullptr;

@@ -83,16 +83,16 @@ struct Prt_txt {
     double y;
     double wid;
     double hgt;
-    const char* str;        // the text, one line
-    int32_t aln_hrz;        // 1 left, 2 right, 5 centred; any other value left
-    int32_t aln_vrt;        // 3 top, 4 bottom, 5 centred; any other value top
-    const char* fnt_nam;    // font face; "ＭＳ ゴシック" and "ＭＳ Ｐゴシック" become
-                            // IPA Gothic and IPA P Gothic, a face not installed IPA Gothic
-    int32_t fnt_siz;        // points; 1 to 1000, otherwise nothing is drawn
+    const char* str;      // the text, one line
+    int32_t aln_hrz;      // 1 left, 2 right, 5 centred; any other value left
+    int32_t aln_vrt;      // 3 top, 4 bottom, 5 centred; any other value top
+    const char* fnt_nam;  // font face; "ＭＳ ゴシック" and "ＭＳ Ｐゴシック" become
+                          // IPA Gothic and IPA P Gothic, a face not installed IPA Gothic
+    int32_t fnt_siz;      // points; 1 to 1000, otherwise nothing is drawn
     int32_t atr1;
     int32_t atr2;
     int32_t atr3;
-    int32_t atr4;           // 1: emphasis, the text is set in bold
+    int32_t atr4;  // 1: emphasis, the text is set in bold
     int32_t atr5;
 };
 
@@ -129,36 +129,34 @@ TOLVANE_API int prt_txt_(Prt_txt* txt);
 TOLVANE_API int prt_grf_(Rct_inf* box, int mod, TGraphic* pic);
 
 static_assert(sizeof(Prt_ini) == 80, "Prt_ini layout");
-static_assert(offsetof(Prt_ini, prm1) == 36 && offsetof(Prt_ini, doc) == 40 &&
-              offsetof(Prt_ini, pap) == 48 && offsetof(Prt_ini, fil1) == 50 &&
-              offsetof(Prt_ini, prm2) == 56 && offsetof(Prt_ini, prm3) == 64 &&
-              offsetof(Prt_ini, prm6) == 72 && offsetof(Prt_ini, prm7) == 74 &&
-              offsetof(Prt_ini, prm8) == 76, "Prt_ini layout");
+static_assert(offsetof(Prt_ini, prm1) == 36 && offsetof(Prt_ini, doc) == 40 && offsetof(Prt_ini, pap) == 48 &&
+                  offsetof(Prt_ini, fil1) == 50 && offsetof(Prt_ini, prm2) == 56 && offsetof(Prt_ini, prm3) == 64 &&
+                  offsetof(Prt_ini, prm6) == 72 && offsetof(Prt_ini, prm7) == 74 && offsetof(Prt_ini, prm8) == 76,
+              "Prt_ini layout");
 
 static_assert(sizeof(Prt_lin) == 48, "Prt_lin layout");
-static_assert(offsetof(Prt_lin, lin_col) == 8 && offsetof(Prt_lin, lin_sty) == 12 &&
-              offsetof(Prt_lin, fil1) == 13 && offsetof(Prt_lin, x1) == 16 &&
-              offsetof(Prt_lin, y1) == 24 && offsetof(Prt_lin, x2) == 32 &&
-              offsetof(Prt_lin, y2) == 40, "Prt_lin layout");
+static_assert(offsetof(Prt_lin, lin_col) == 8 && offsetof(Prt_lin, lin_sty) == 12 && offsetof(Prt_lin, fil1) == 13 &&
+                  offsetof(Prt_lin, x1) == 16 && offsetof(Prt_lin, y1) == 24 && offsetof(Prt_lin, x2) == 32 &&
+                  offsetof(Prt_lin, y2) == 40,
+              "Prt_lin layout");
 
 static_assert(sizeof(Prt_rct) == 56, "Prt_rct layout");
-static_assert(offsetof(Prt_rct, lin_col) == 8 && offsetof(Prt_rct, lin_sty) == 12 &&
-              offsetof(Prt_rct, fil1) == 13 && offsetof(Prt_rct, fil_col) == 16 &&
-              offsetof(Prt_rct, fil_sty) == 20 && offsetof(Prt_rct, fil2) == 21 &&
-              offsetof(Prt_rct, x1) == 24 && offsetof(Prt_rct, y1) == 32 &&
-              offsetof(Prt_rct, x2) == 40 && offsetof(Prt_rct, y2) == 48, "Prt_rct layout");
+static_assert(offsetof(Prt_rct, lin_col) == 8 && offsetof(Prt_rct, lin_sty) == 12 && offsetof(Prt_rct, fil1) == 13 &&
+                  offsetof(Prt_rct, fil_col) == 16 && offsetof(Prt_rct, fil_sty) == 20 &&
+                  offsetof(Prt_rct, fil2) == 21 && offsetof(Prt_rct, x1) == 24 && offsetof(Prt_rct, y1) == 32 &&
+                  offsetof(Prt_rct, x2) == 40 && offsetof(Prt_rct, y2) == 48,
+              "Prt_rct layout");
 
 static_assert(sizeof(Prt_txt) == 80, "Prt_txt layout");
-static_assert(offsetof(Prt_txt, y) == 8 && offsetof(Prt_txt, wid) == 16 &&
-              offsetof(Prt_txt, hgt) == 24 && offsetof(Prt_txt, str) == 32 &&
-              offsetof(Prt_txt, aln_hrz) == 40 && offsetof(Prt_txt, aln_vrt) == 44 &&
-              offsetof(Prt_txt, fnt_nam) == 48 && offsetof(Prt_txt, fnt_siz) == 56 &&
-              offsetof(Prt_txt, atr1) == 60 && offsetof(Prt_txt, atr2) == 64 &&
-              offsetof(Prt_txt, atr3) == 68 && offsetof(Prt_txt, atr4) == 72 &&
-              offsetof(Prt_txt, atr5) == 76, "Prt_txt layout");
+static_assert(offsetof(Prt_txt, y) == 8 && offsetof(Prt_txt, wid) == 16 && offsetof(Prt_txt, hgt) == 24 &&
+                  offsetof(Prt_txt, str) == 32 && offsetof(Prt_txt, aln_hrz) == 40 &&
+                  offsetof(Prt_txt, aln_vrt) == 44 && offsetof(Prt_txt, fnt_nam) == 48 &&
+                  offsetof(Prt_txt, fnt_siz) == 56 && offsetof(Prt_txt, atr1) == 60 && offsetof(Prt_txt, atr2) == 64 &&
+                  offsetof(Prt_txt, atr3) == 68 && offsetof(Prt_txt, atr4) == 72 && offsetof(Prt_txt, atr5) == 76,
+              "Prt_txt layout");
 
 static_assert(sizeof(Rct_inf) == 32, "Rct_inf layout");
-static_assert(offsetof(Rct_inf, y) == 8 && offsetof(Rct_inf, wid) == 16 &&
-              offsetof(Rct_inf, hgt) == 24, "Rct_inf layout");
+static_assert(offsetof(Rct_inf, y) == 8 && offsetof(Rct_inf, wid) == 16 && offsetof(Rct_inf, hgt) == 24,
+              "Rct_inf layout");
 
 #endif

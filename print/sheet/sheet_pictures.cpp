@@ -17,8 +17,7 @@ TGraphic bitmap_from_picture(const QImage& picture)
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 
-int print_picture(double x, double y, double wid, double hgt,
-                  const std::function<TGraphic()>& make)
+int print_picture(double x, double y, double wid, double hgt, const std::function<TGraphic()>& make)
 {
     try {
         TGraphic picture = make();

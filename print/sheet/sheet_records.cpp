@@ -63,8 +63,8 @@ void print_box(Prt_rct* rct, double x1, double y1, double x2, double y2, int32_t
     prt_rct_(rct);
 }
 
-void print_text(Prt_txt* txt, double x, double y, double wid, double hgt, int points,
-                int horizontal, int vertical, const char* str)
+void print_text(Prt_txt* txt, double x, double y, double wid, double hgt, int points, int horizontal, int vertical,
+                const char* str)
 {
     txt->x = x;
     txt->y = y;
@@ -128,8 +128,7 @@ int format_text(char* out, size_t size, const char* format, ...)
 
 void format_date_line(char* out, size_t size, const Dte_inf* when)
 {
-    format_text(out, size, "%d/%02d/%02d %02d:%02d", when->year, when->month, when->day,
-                when->hour, when->minute);
+    format_text(out, size, "%d/%02d/%02d %02d:%02d", when->year, when->month, when->day, when->hour, when->minute);
 }
 
 void print_date_line(Prt_txt* txt)

@@ -28,8 +28,7 @@ QPainter* open_page()
 
 // Draws one element on the open page and journals the call.
 template <typename Record>
-int element_call(const char* call, const Record* record,
-                  bool (*draw)(QPainter&, PageScale, const Record&))
+int element_call(const char* call, const Record* record, bool (*draw)(QPainter&, PageScale, const Record&))
 {
     QPainter* page = open_page();
     int answer = page && record && draw(*page, current_job()->scale(), *record);

@@ -45,8 +45,8 @@ Qt::PenStyle pen_style(uint8_t style)
 // Width 0 is the device's thinnest line (a cosmetic pen of one dot).
 QPen pen(PageScale scale, double width_mm, int32_t col, uint8_t style)
 {
-    return QPen(bgr_color((uint32_t)col), width_mm * (scale.x + scale.y) / 2, pen_style(style),
-                Qt::RoundCap, Qt::RoundJoin);
+    return QPen(bgr_color((uint32_t)col), width_mm * (scale.x + scale.y) / 2, pen_style(style), Qt::RoundCap,
+                Qt::RoundJoin);
 }
 
 QPointF point(PageScale scale, double x, double y)
@@ -61,10 +61,8 @@ QRectF box(PageScale scale, double x, double y, double wid, double hgt)
 
 Qt::Alignment alignment(int32_t horizontal, int32_t vertical)
 {
-    Qt::Alignment h = horizontal == 2 ? Qt::AlignRight : horizontal == 5 ? Qt::AlignHCenter
-                                                                         : Qt::AlignLeft;
-    Qt::Alignment v = vertical == 4 ? Qt::AlignBottom : vertical == 5 ? Qt::AlignVCenter
-                                                                      : Qt::AlignTop;
+    Qt::Alignment h = horizontal == 2 ? Qt::AlignRight : horizontal == 5 ? Qt::AlignHCenter : Qt::AlignLeft;
+    Qt::Alignment v = vertical == 4 ? Qt::AlignBottom : vertical == 5 ? Qt::AlignVCenter : Qt::AlignTop;
     return h | v;
 }
 
@@ -90,15 +88,13 @@ bool draw_rect(QPainter& painter, PageScale scale, const Prt_rct& rct)
         return false;
     painter.setPen(pen(scale, rct.lin_wid, rct.lin_col, rct.lin_sty));
     painter.setBrush(rct.fil_sty == 1 ? QBrush(Qt::NoBrush) : QBrush(bgr_color((uint32_t)rct.fil_col)));
-    painter.drawRect(QRectF(point(scale, rct.x1, rct.y1), point(scale, rct.x2, rct.y2))
-                         .normalized());
+    painter.drawRect(QRectF(point(scale, rct.x1, rct.y1), point(scale, rct.x2, rct.y2)).normalized());
     return true;
 }
 
 bool draw_text(QPainter& painter, PageScale scale, const Prt_txt& txt)
 {
-    if (!txt.str || !usable({txt.x, txt.y, txt.wid, txt.hgt}) || txt.fnt_siz <= 0 ||
-        txt.fnt_siz > largest_font_points)
+    if (!txt.str || !usable({txt.x, txt.y, txt.wid, txt.hgt}) || txt.fnt_siz <= 0 || txt.fnt_siz > largest_font_points)
         return false;
     QFont font(installed_face(txt.fnt_nam));
     font.setPointSizeF(txt.fnt_siz);
@@ -108,17 +104,14 @@ bool draw_text(QPainter& painter, PageScale scale, const Prt_txt& txt)
     // One line, placed in the box and allowed to run over its edges rather
     // than lose characters.
     painter.drawText(box(scale, txt.x, txt.y, txt.wid, txt.hgt),
-                     alignment(txt.aln_hrz, txt.aln_vrt) | Qt::TextSingleLine |
-                         Qt::TextDontClip,
+                     alignment(txt.aln_hrz, txt.aln_vrt) | Qt::TextSingleLine | Qt::TextDontClip,
                      qt_from_sjis(txt.str));
     return true;
 }
 
-bool draw_picture(QPainter& painter, PageScale scale, const Rct_inf& area, int mod,
-                  const QImage& picture)
+bool draw_picture(QPainter& painter, PageScale scale, const Rct_inf& area, int mod, const QImage& picture)
 {
-    if (picture.isNull() || !usable({area.x, area.y, area.wid, area.hgt}) || area.wid <= 0 ||
-        area.hgt <= 0)
+    if (picture.isNull() || !usable({area.x, area.y, area.wid, area.hgt}) || area.wid <= 0 || area.hgt <= 0)
         return false;
     QRectF target = box(scale, area.x, area.y, area.wid, area.hgt);
     if (mod != 1) {

@@ -23,7 +23,6 @@ PageScale page_scale(const QPaintDevice& device);
 bool draw_line(QPainter& painter, PageScale scale, const Prt_lin& lin);
 bool draw_rect(QPainter& painter, PageScale scale, const Prt_rct& rct);
 bool draw_text(QPainter& painter, PageScale scale, const Prt_txt& txt);
-bool draw_picture(QPainter& painter, PageScale scale, const Rct_inf& box, int mod,
-                  const QImage& picture);
+bool draw_picture(QPainter& painter, PageScale scale, const Rct_inf& box, int mod, const QImage& picture);
 
 #endif

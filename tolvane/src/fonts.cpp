@@ -16,9 +16,8 @@ struct FaceMapping {
     const char* installed;
 };
 const FaceMapping face_mappings[] = {
-    {"ＭＳ ゴシック", "IPAGothic"}, {"ＭＳ Ｐゴシック", "IPAPGothic"},
-    {"ＭＳ 明朝", "IPAMincho"},     {"ＭＳ Ｐ明朝", "IPAPMincho"},
-    {"MS Gothic", "IPAGothic"},     {"MS PGothic", "IPAPGothic"},
+    {"ＭＳ ゴシック", "IPAGothic"}, {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ 明朝", "IPAMincho"},
+    {"ＭＳ Ｐ明朝", "IPAPMincho"},  {"MS Gothic", "IPAGothic"},        {"MS PGothic", "IPAPGothic"},
     {"MS Mincho", "IPAMincho"},     {"MS PMincho", "IPAPMincho"},
 };
 

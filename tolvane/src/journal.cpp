@@ -20,10 +20,7 @@ public:
         auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
         return add(name, std::string(buffer, end));
     }
-    Fields& integer(const char* name, long long value)
-    {
-        return add(name, std::to_string(value));
-    }
+    Fields& integer(const char* name, long long value) { return add(name, std::to_string(value)); }
     Fields& colour(const char* name, int32_t value)
     {
         char buffer[16];

@@ -53,33 +53,34 @@ TEST(BadInput, UnusableRecordsInsideAJobAreSkippedAndTheJobGoesOn)
     const double inf = std::numeric_limits<double>::infinity();
     TempFolder dir;
     const std::string pdf = dir.file("bad.pdf");
-    ASSERT_EQ(print_pdf(pdf, [&] {
-                  EXPECT_EQ(prt_lin_(nullptr) + prt_rct_(nullptr) + prt_txt_(nullptr), 0);
-                  Prt_lin lin = line_record(nan, 30, 60, 30, 0.3);
-                  EXPECT_EQ(prt_lin_(&lin), 0);
-                  lin = line_record(30, 30, 60, 30, -1);
-                  EXPECT_EQ(prt_lin_(&lin), 0);
-                  Prt_rct rct = box_record(30, 40, inf, 50, grey);
-                  EXPECT_EQ(prt_rct_(&rct), 0);
-                  Prt_txt txt = text_record(30, 60, 60, 10, nullptr, 10, 1, 3);
-                  EXPECT_EQ(prt_txt_(&txt), 0);
-                  txt = text_record(30, 60, 60, 10, "大きさなし", 0, 1, 3);
-                  EXPECT_EQ(prt_txt_(&txt), 0);
-                  txt = text_record(30, 60, 1e9, 10, "遠すぎる", 10, 1, 3);
-                  EXPECT_EQ(prt_txt_(&txt), 0);
-                  Rct_inf box{30, 80, 10, 10};
-                  QImage empty;
-                  EXPECT_EQ(prt_grf_(&box, 1, nullptr) + prt_grf_(&box, 1, &empty), 0);
-                  EXPECT_EQ(prt_grf_(nullptr, 1, &empty), 0);
-                  box.wid = 0;
-                  QImage dot(1, 1, QImage::Format_RGB32);
-                  EXPECT_EQ(prt_grf_(&box, 1, &dot), 0);
-                  // A null face is drawn in the fallback face.
-                  txt = text_record(30, 100, 60, 10, "書体なし", 10, 1, 3);
-                  txt.fnt_nam = nullptr;
-                  EXPECT_EQ(prt_txt_(&txt), 1);
-                  EXPECT_EQ(drawn_of_every_kind(), 4);
-              }),
+    ASSERT_EQ(print_pdf(pdf,
+                        [&] {
+                            EXPECT_EQ(prt_lin_(nullptr) + prt_rct_(nullptr) + prt_txt_(nullptr), 0);
+                            Prt_lin lin = line_record(nan, 30, 60, 30, 0.3);
+                            EXPECT_EQ(prt_lin_(&lin), 0);
+                            lin = line_record(30, 30, 60, 30, -1);
+                            EXPECT_EQ(prt_lin_(&lin), 0);
+                            Prt_rct rct = box_record(30, 40, inf, 50, grey);
+                            EXPECT_EQ(prt_rct_(&rct), 0);
+                            Prt_txt txt = text_record(30, 60, 60, 10, nullptr, 10, 1, 3);
+                            EXPECT_EQ(prt_txt_(&txt), 0);
+                            txt = text_record(30, 60, 60, 10, "大きさなし", 0, 1, 3);
+                            EXPECT_EQ(prt_txt_(&txt), 0);
+                            txt = text_record(30, 60, 1e9, 10, "遠すぎる", 10, 1, 3);
+                            EXPECT_EQ(prt_txt_(&txt), 0);
+                            Rct_inf box{30, 80, 10, 10};
+                            QImage empty;
+                            EXPECT_EQ(prt_grf_(&box, 1, nullptr) + prt_grf_(&box, 1, &empty), 0);
+                            EXPECT_EQ(prt_grf_(nullptr, 1, &empty), 0);
+                            box.wid = 0;
+                            QImage dot(1, 1, QImage::Format_RGB32);
+                            EXPECT_EQ(prt_grf_(&box, 1, &dot), 0);
+                            // A null face is drawn in the fallback face.
+                            txt = text_record(30, 100, 60, 10, "書体なし", 10, 1, 3);
+                            txt.fnt_nam = nullptr;
+                            EXPECT_EQ(prt_txt_(&txt), 1);
+                            EXPECT_EQ(drawn_of_every_kind(), 4);
+                        }),
               1);
     const std::string text = pdf_text(pdf);
     EXPECT_NE(text.find(u8"書体なし"), std::string::npos);
@@ -139,7 +140,8 @@ TEST(BadInput, AWriteThatFailsAnswersZeroAndLeavesTheOlderFile)
     EXPECT_EQ(started, 1);
     EXPECT_EQ(ended, 0);
     EXPECT_TRUE(read_file(pdf) == older) << read_file(pdf).size() << " vs " << older.size();
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(pdf).parent_path()), {}), 1);  // no leftovers
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(pdf).parent_path()), {}),
+              1);  // no leftovers
 
     // A device is written in place, never replaced.
     setenv("TOLVANE_PDF", "/dev/full", 1);

@@ -25,10 +25,11 @@ TEST(Headless, NoDialogWithoutAScreenButPdfOutputWorks)
 
     TempFolder dir;
     const std::string pdf = dir.file("headless.pdf");
-    EXPECT_EQ(print_pdf(pdf, [&] {
-                  EXPECT_NE(QCoreApplication::instance(), nullptr);
-                  EXPECT_EQ(prt_txt_(&txt), 1);
-              }),
+    EXPECT_EQ(print_pdf(pdf,
+                        [&] {
+                            EXPECT_NE(QCoreApplication::instance(), nullptr);
+                            EXPECT_EQ(prt_txt_(&txt), 1);
+                        }),
               1);
     // The library's own application lasts as long as the job.
     EXPECT_EQ(QCoreApplication::instance(), nullptr);

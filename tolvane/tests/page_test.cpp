@@ -36,12 +36,10 @@ TEST_F(TestPage, IsOneA4PageNamedAfterTheJob)
 TEST_F(TestPage, JapaneseTextsAreFound)
 {
     const std::string text = pdf_text(pdf_);
-    for (const char* expected :
-         {u8"ゴム製品耐用年数計算書", u8"試験用継手 ( 100A×150 )", u8"部品名称", u8"①",
-          u8"補強リング", u8"SUS304", u8"許容変位の50%以下", u8"推定耐用年数 :",
-          u8"約 12年 6ヶ月",
-          u8"上記の耐用年数はあくまで大方の目安であることをご理解ください。",
-          u8"④ 許容変位をこえていないか?", u8"2024/03/05 09:07", u8"PV[1.0.0.12] DBV[1.0]"})
+    for (const char* expected : {u8"ゴム製品耐用年数計算書", u8"試験用継手 ( 100A×150 )", u8"部品名称", u8"①",
+                                 u8"補強リング", u8"SUS304", u8"許容変位の50%以下", u8"推定耐用年数 :",
+                                 u8"約 12年 6ヶ月", u8"上記の耐用年数はあくまで大方の目安であることをご理解ください。",
+                                 u8"④ 許容変位をこえていないか?", u8"2024/03/05 09:07", u8"PV[1.0.0.12] DBV[1.0]"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     EXPECT_NE(pdf_fonts(pdf_).find("IPAGothic"), std::string::npos);
 }
@@ -60,8 +58,8 @@ TEST_F(TestPage, FrameBoxesAndPictureShowWhereTheyBelong)
     EXPECT_GT(page.at(19.6, 150), 240);
     EXPECT_GT(page.at(20.35, 150), 240);
     EXPECT_LT(page.at(20.7, 150), 64);
-    EXPECT_LT(page.at(110, 10.0), 64);  // top edge
-    EXPECT_LT(page.at(110, 286.9), 64); // bottom edge
+    EXPECT_LT(page.at(110, 10.0), 64);   // top edge
+    EXPECT_LT(page.at(110, 286.9), 64);  // bottom edge
 
     // The grey group column (0xC0C0C0) and the white conditions box beside it.
     EXPECT_NEAR(page.at(48.5, 116.3), 0xC0, 6);
@@ -92,10 +90,11 @@ TEST(PagePictures, KeepTheirPixels)
     for (int y = 0; y < 10; ++y)
         for (int x = 20; x < 40; ++x)
             stripes.setPixel(x, y, qRgb(0, 88, 176));
-    ASSERT_EQ(print_pdf(pdf, [&] {
-                  Rct_inf box{20, 20, 40, 10};
-                  prt_grf_(&box, 1, &stripes);
-              }),
+    ASSERT_EQ(print_pdf(pdf,
+                        [&] {
+                            Rct_inf box{20, 20, 40, 10};
+                            prt_grf_(&box, 1, &stripes);
+                        }),
               1);
     const Rgb red = pdf_colour_at(pdf, 30, 25);
     EXPECT_EQ((std::vector<int>{red.r, red.g, red.b}), (std::vector<int>{255, 0, 0}));

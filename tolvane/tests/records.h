@@ -38,8 +38,8 @@ inline Prt_rct box_record(double x1, double y1, double x2, double y2, int32_t fi
     return rct;
 }
 
-inline Prt_txt text_record(double x, double y, double wid, double hgt, const char* str,
-                           int32_t size, int32_t horizontal, int32_t vertical)
+inline Prt_txt text_record(double x, double y, double wid, double hgt, const char* str, int32_t size,
+                           int32_t horizontal, int32_t vertical)
 {
     Prt_txt txt{};
     txt.x = x;

@@ -27,10 +27,9 @@ int main(int argc, char** argv)
         }
         int drawn = emit_test_page();
         int ended = end_prt_(&ini);
-        double ms = std::chrono::duration<double, std::milli>(
-                        std::chrono::steady_clock::now() - start).count();
-        printf("page %d: %d of %d elements drawn, %s, %.1f ms\n", i + 1, drawn,
-               test_page_elements, ended == 1 ? "written" : "NOT written", ms);
+        double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        printf("page %d: %d of %d elements drawn, %s, %.1f ms\n", i + 1, drawn, test_page_elements,
+               ended == 1 ? "written" : "NOT written", ms);
         if (drawn != test_page_elements || ended != 1)
             return 1;
     }

@@ -18,8 +18,7 @@ public:
         Prt_rct rct = box_record(x1, y1, x2, y2, fill);
         count(prt_rct_(&rct));
     }
-    void text(double x, double y, double wid, double hgt, const char* str, int size, int h,
-              int v, int emphasis = 0)
+    void text(double x, double y, double wid, double hgt, const char* str, int size, int h, int v, int emphasis = 0)
     {
         Prt_txt txt = text_record(x, y, wid, hgt, str, size, h, v);
         txt.atr4 = emphasis;
@@ -99,8 +98,8 @@ void conditions(PageWriter& page)
         page.line(47, 118.75 + 4.75 * k, 172, 118.75 + 4.75 * k, 0.1);
     page.text(47, 109, 80, 4.5, "ご使用条件", 9, 1, 4);
     const char* const groups[] = {"流体", "温度", "圧力", "設置場所", "振動", "変位", "日照", "点検"};
-    const char* const values[] = {"清水", "60℃以下", "1.0MPa以下", "屋内", "ポンプ廻り",
-                                  "許容変位の50%以下", "なし", "半年に一回"};
+    const char* const values[] = {"清水",       "60℃以下",           "1.0MPa以下", "屋内",
+                                  "ポンプ廻り", "許容変位の50%以下", "なし",       "半年に一回"};
     for (int i = 0; i < 8; ++i) {
         page.text(47, 114 + 4.75 * i, 47, 4.75, groups[i], 9, 5, 5);
         page.text(94, 114 + 4.75 * i, 78, 4.75, values[i], 9, 5, 5);
@@ -112,13 +111,12 @@ void notes_and_footer(PageWriter& page)
 {
     page.box(47, 177, 172, 217.5, white);
     page.text(47, 172, 80, 4.5, "耐用年数について", 9, 1, 4);
-    const char* const notes[] = {
-        "ゴム製品は永久的なものではなく寿命があります。",
-        "またその寿命は、様々な要因によって大きく左右されるため",
-        "正確な耐用年数を算出することは不可能です。",
-        "当社では基本耐用年数を15年とし、ゴムフレキ継手会の係数をベースに",
-        "当社の経験値を加え、上記の耐用年数を算出していますが、",
-        "上記の耐用年数はあくまで大方の目安であることをご理解ください。"};
+    const char* const notes[] = {"ゴム製品は永久的なものではなく寿命があります。",
+                                 "またその寿命は、様々な要因によって大きく左右されるため",
+                                 "正確な耐用年数を算出することは不可能です。",
+                                 "当社では基本耐用年数を15年とし、ゴムフレキ継手会の係数をベースに",
+                                 "当社の経験値を加え、上記の耐用年数を算出していますが、",
+                                 "上記の耐用年数はあくまで大方の目安であることをご理解ください。"};
     for (int i = 0; i < 6; ++i)
         page.text(50, 181.5 + 4.5 * i, 122, 4.5, notes[i], i == 5 ? 11 : 10, 1, 5, i == 5);
     page.box(47, 227, 172, 276.5, white);
@@ -128,10 +126,8 @@ void notes_and_footer(PageWriter& page)
                                       "異常がある場合は速やかに製品の交換をお願い致します。"};
     for (int i = 0; i < 3; ++i)
         page.text(50, 231.5 + 4.5 * i, 120, 4.5, inspection[i], 10, 1, 5);
-    const char* const checks[] = {"① フランジ部及び本体からの漏れがないか?",
-                                  "② フランジが極端に錆びていないか?",
-                                  "③ 加圧された際に、ボルトが本体に接触していないか?",
-                                  "④ 許容変位をこえていないか?"};
+    const char* const checks[] = {"① フランジ部及び本体からの漏れがないか?", "② フランジが極端に錆びていないか?",
+                                  "③ 加圧された際に、ボルトが本体に接触していないか?", "④ 許容変位をこえていないか?"};
     for (int i = 0; i < 4; ++i)
         page.text(52.5, 249.5 + 4.5 * i, 120, 4.5, checks[i], 10, 1, 5);
     page.text(150, 287.5, 50, 3.5, "2024/03/05 09:07", 7, 2, 3);

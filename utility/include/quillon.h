@@ -52,8 +52,8 @@ QUILLON_API double _get_val_(const char* text);
 QUILLON_API double _cil_val_(double val, int digits);
 QUILLON_API double _flr_val_(double val, int digits);
 QUILLON_API double _rnd_val_(double val, int digits);
-QUILLON_API int _crs_pnt_(double out[2], const double a1[2], const double a2[2],
-                          const double b1[2], const double b2[2]);
+QUILLON_API int _crs_pnt_(double out[2], const double a1[2], const double a2[2], const double b1[2],
+                          const double b2[2]);
 QUILLON_API int _pnt_lin_(const double p[2], const double a[2], const double b[2]);
 
 #ifdef __cplusplus

@@ -28,8 +28,7 @@ bool same_point(const double a[2], const double b[2])
 
 // Where the line a1-a2 crosses the line b1-b2 (Cramer's rule); exact
 // comparisons, no tolerance.
-int _crs_pnt_(double out[2], const double a1[2], const double a2[2],
-              const double b1[2], const double b2[2])
+int _crs_pnt_(double out[2], const double a1[2], const double a2[2], const double b1[2], const double b2[2])
 {
     if (same_point(a1, a2) || same_point(b1, b2))
         return 0;

@@ -37,8 +37,8 @@ void _clr_mem_(void* buf, int bytes)
 // Forward, one byte at a time: callers may rely on how an overlapping copy
 // to a higher address repeats the leading bytes, so the compiler must not
 // turn this loop into memcpy or memmove.
-__attribute__((optimize("no-tree-loop-distribute-patterns")))
-void _cpy_mem_(void* target, const void* source, int bytes)
+__attribute__((optimize("no-tree-loop-distribute-patterns"))) void _cpy_mem_(void* target, const void* source,
+                                                                             int bytes)
 {
     volatile unsigned char* t = (volatile unsigned char*)target;
     const volatile unsigned char* s = (const volatile unsigned char*)source;

@@ -112,7 +112,7 @@ TEST(LinkedList, DeletingFirstMiddleLastAndOnlyNodeKeepsInvariants)
     _del_lnk_(&head, nodes[4]);  // last
     EXPECT_EQ(nodes[3]->nxt, nullptr);
     EXPECT_EQ(checked_ints(&head), (Ints{1, 3}));
-    append_int(&head, 9);        // appending after deleting the last node
+    append_int(&head, 9);  // appending after deleting the last node
     EXPECT_EQ(checked_ints(&head), (Ints{1, 3, 9}));
     _del_all_(&head);
 
@@ -159,7 +159,11 @@ TEST(LinkedList, DeleteAllClearsBothLinksAndTheListCanBeReused)
 
 TEST(LinkedList, PayloadIsACopyOfTheCallersRecord)
 {
-    struct Row { int id; char name[12]; double value; };
+    struct Row {
+        int id;
+        char name[12];
+        double value;
+    };
     Row row = {7, "bellows", 2.5};
     Lnk_inf head = {nullptr, nullptr};
     Lnk_inf* node = _add_lnk_(&head, &row, sizeof row);

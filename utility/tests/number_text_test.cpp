@@ -31,7 +31,9 @@ TEST(NumberText, GroupsThousands)
 TEST(NumberText, CurrencySignAndTrailingMarks)
 {
     EXPECT_EQ(edited(-1234, 0, 2 | 4, 0), "\x5C-1,234-");
-    EXPECT_EQ(edited(1234, 0, 2, 0), "\x5C" "1,234");
+    EXPECT_EQ(edited(1234, 0, 2, 0),
+              "\x5C"
+              "1,234");
     EXPECT_EQ(edited(5, 0, 1, 0), edited(5, 0, 0, 0));
     EXPECT_EQ(edited(-0.001, 2, 0, 0), "-0.00");
     EXPECT_EQ(edited(-1234567.891, 2, 0, 0), "-1,234,567.89");
@@ -50,12 +52,16 @@ TEST(NumberText, LargestNumberWithinTheWorkingLimits)
 {
     std::string text = edited(1e47, 0, 2 | 4, 0);  // 48 integer digits
     EXPECT_EQ(text.size(), 1u + 48u + 15u + 1u);
-    EXPECT_EQ(text.substr(0, 6), "\x5C" "100,0");
+    EXPECT_EQ(text.substr(0, 6),
+              "\x5C"
+              "100,0");
 }
 
 TEST(NumberText, ReadsEditedTextBack)
 {
-    EXPECT_EQ(_get_val_("\x5C" "1,234.50"), 1234.5);
+    EXPECT_EQ(_get_val_("\x5C"
+                        "1,234.50"),
+              1234.5);
     EXPECT_EQ(_get_val_("-1,234"), -1234);
     EXPECT_EQ(_get_val_("1,234-"), 1234);
     EXPECT_EQ(_get_val_("  42abc"), 42);

@@ -37,15 +37,12 @@ TEST_P(TokenSplit, GivesTheNonEmptyPieces)
     EXPECT_EQ(head.nxt, nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Quillon, TokenSplit, ::testing::Values(
-    Split{"1,2,3", ",", {"1", "2", "3"}},
-    Split{",1,,2,", ",", {"1", "2"}},
-    Split{"", ",", {}},
-    Split{",,,", ",", {}},
-    Split{"whole", ",", {"whole"}},
-    Split{"a;b,c;d", ";,", {"a", "b,c", "d"}},
-    Split{"no split", "", {"no split"}},
-    Split{"部品,ゴム", ",", {"部品", "ゴム"}}));
+INSTANTIATE_TEST_SUITE_P(Quillon, TokenSplit,
+                         ::testing::Values(Split{"1,2,3", ",", {"1", "2", "3"}}, Split{",1,,2,", ",", {"1", "2"}},
+                                           Split{"", ",", {}}, Split{",,,", ",", {}}, Split{"whole", ",", {"whole"}},
+                                           Split{"a;b,c;d", ";,", {"a", "b,c", "d"}},
+                                           Split{"no split", "", {"no split"}},
+                                           Split{"部品,ゴム", ",", {"部品", "ゴム"}}));
 
 TEST(Tokens, NullCountIsAllowedAndEachPayloadIsExactlyTheTokenAndItsZero)
 {

@@ -30,8 +30,8 @@ double load_once(const std::string& path, bool report)
         fprintf(stderr, "cannot open %s\n", path.c_str());
         exit(1);
     }
-    int ok = lod_plc_(&l.pip) && lod_pdt_(&l.prd) && lod_cdt_(&l.cgp) && lod_ppl_(&l.ppl) &&
-             lod_cds_(&l.cds) && lod_rpd_(&l.rpd);
+    int ok = lod_plc_(&l.pip) && lod_pdt_(&l.prd) && lod_cdt_(&l.cgp) && lod_ppl_(&l.ppl) && lod_cds_(&l.cds) &&
+             lod_rpd_(&l.rpd);
     lod_ver_(dvr);
     double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     if (report) {
@@ -42,11 +42,11 @@ double load_once(const std::string& path, bool report)
             sizes += _cnt_lnk_(&((Prd_inf*)LNK_DAT(n))->pdt);
         for (Lnk_inf* n = _nxt_lnk_(&l.cgp, nullptr); n; n = _nxt_lnk_(&l.cgp, n))
             conditions += _cnt_lnk_(&((Cgp_inf*)LNK_DAT(n))->cdt);
-        printf("  %s: loaded=%d pipes=%d places=%d products=%d sizes=%d groups=%d "
-               "conditions=%d product-places=%d displays=%d related=%d version=%s (%.1f MB)\n",
-               path.c_str(), ok, _cnt_lnk_(&l.pip), places, _cnt_lnk_(&l.prd), sizes,
-               _cnt_lnk_(&l.cgp), conditions, _cnt_lnk_(&l.ppl), _cnt_lnk_(&l.cds),
-               _cnt_lnk_(&l.rpd), dvr, std::filesystem::file_size(path) / 1e6);
+        printf(
+            "  %s: loaded=%d pipes=%d places=%d products=%d sizes=%d groups=%d "
+            "conditions=%d product-places=%d displays=%d related=%d version=%s (%.1f MB)\n",
+            path.c_str(), ok, _cnt_lnk_(&l.pip), places, _cnt_lnk_(&l.prd), sizes, _cnt_lnk_(&l.cgp), conditions,
+            _cnt_lnk_(&l.ppl), _cnt_lnk_(&l.cds), _cnt_lnk_(&l.rpd), dvr, std::filesystem::file_size(path) / 1e6);
     }
     cls_dbs_();
     l.free_all();
@@ -72,38 +72,54 @@ void write_scaled(int s, const std::string& path)
             db.add("Mst_Place", {{"ID", ++place}, {"Mst_PipeID", p}, {"Name", "設置場所"}});
     }
     for (int p = 1; p <= 6 * s; ++p) {
-        db.add("Mst_Product", {{"ID", p}, {"Name", "製品"}, {"Life", 10.0},
-                               {"Dimension1", "寸法"}, {"Photo", blob(20000, p)},
-                               {"Draft", blob(30000, p)}, {"PartName", "本体,フランジ"},
-                               {"MaterialName", "EPDM,SS400"}, {"PartCnt", "1,2"},
+        db.add("Mst_Product", {{"ID", p},
+                               {"Name", "製品"},
+                               {"Life", 10.0},
+                               {"Dimension1", "寸法"},
+                               {"Photo", blob(20000, p)},
+                               {"Draft", blob(30000, p)},
+                               {"PartName", "本体,フランジ"},
+                               {"MaterialName", "EPDM,SS400"},
+                               {"PartCnt", "1,2"},
                                {"URL", "product.pdf"}});
         for (int d = 0; d < 10; ++d)
-            db.add("Mst_ProductDetail", {{"ID", p * 100 + d}, {"Mst_ProductID", p},
+            db.add("Mst_ProductDetail", {{"ID", p * 100 + d},
+                                         {"Mst_ProductID", p},
                                          {"Diameter", std::to_string(50 + 25 * d) + "A"},
-                                         {"Length", "150"}, {"MX", 1.0}, {"PX", 2.0},
-                                         {"Y", 3.0}, {"Press", 1.5}});
+                                         {"Length", "150"},
+                                         {"MX", 1.0},
+                                         {"PX", 2.0},
+                                         {"Y", 3.0},
+                                         {"Press", 1.5}});
     }
     for (int g = 1; g <= 5 * s; ++g) {
         db.add("Mst_ConditionGroup", {{"ID", g}, {"Detail", "条件"}});
         for (int c = 0; c < 5; ++c)
-            db.add("Mst_Condition", {{"ID", g * 10 + c}, {"Mst_ConditionGroupID", g},
-                                     {"Detail", "%.1f以下"}, {"Factor", 0.9},
-                                     {"DisplayValue", 1.0}, {"DisplayValueType", c % 4}});
+            db.add("Mst_Condition", {{"ID", g * 10 + c},
+                                     {"Mst_ConditionGroupID", g},
+                                     {"Detail", "%.1f以下"},
+                                     {"Factor", 0.9},
+                                     {"DisplayValue", 1.0},
+                                     {"DisplayValueType", c % 4}});
     }
     for (int pl = 1; pl <= place; ++pl)
         for (int k = 0; k < 2; ++k) {
-            db.add("Mst_ProductPlace", {{"ID", ++pp}, {"Mst_PlaceID", pl},
-                                        {"Mst_ProductID", (pl + k) % (6 * s) + 1}});
+            db.add("Mst_ProductPlace", {{"ID", ++pp}, {"Mst_PlaceID", pl}, {"Mst_ProductID", (pl + k) % (6 * s) + 1}});
             for (int c = 0; c < 15; ++c)
-                db.add("Mst_ConditionDisplay", {{"ID", ++cd}, {"Mst_ConditionID", 10 + c},
+                db.add("Mst_ConditionDisplay", {{"ID", ++cd},
+                                                {"Mst_ConditionID", 10 + c},
                                                 {"Mst_ProductPlaceID", pp},
                                                 {"Invalidate", c == 14 ? 1 : 0}});
         }
     for (int r = 1; r <= 4 * s; ++r)
-        db.add("Mst_RelatedProduct", {{"ID", r}, {"Name", "関連"}, {"Photo", blob(15000, r)},
-                                      {"StartCaption1", "計算"}, {"StartPath1", "Dunmere"}});
+        db.add("Mst_RelatedProduct", {{"ID", r},
+                                      {"Name", "関連"},
+                                      {"Photo", blob(15000, r)},
+                                      {"StartCaption1", "計算"},
+                                      {"StartPath1", "Dunmere"}});
     for (int r = 1; r <= 20 * s; ++r)
-        db.add("Mst_RelatedProductDisplay", {{"ID", r}, {"Mst_ConditionDisplayID", "1,2,3"},
+        db.add("Mst_RelatedProductDisplay", {{"ID", r},
+                                             {"Mst_ConditionDisplayID", "1,2,3"},
                                              {"Mst_ConditionDisplayIDCnt", 3},
                                              {"Mst_RelatedProductID", r % (4 * s) + 1},
                                              {"Invalidate", 0}});
@@ -118,8 +134,8 @@ void bench(const std::string& path)
     for (int i = 0; i < 11; ++i)
         times.push_back(load_once(path, false));
     std::sort(times.begin(), times.end());
-    printf("  open + nine tables: median %.2f ms, best %.2f ms, worst %.2f ms (11 runs)\n",
-           times[times.size() / 2], times.front(), times.back());
+    printf("  open + nine tables: median %.2f ms, best %.2f ms, worst %.2f ms (11 runs)\n", times[times.size() / 2],
+           times.front(), times.back());
 }
 
 }  // namespace

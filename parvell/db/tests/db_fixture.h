@@ -53,8 +53,8 @@ protected:
 
     ProductDb db;
     ProductLists lists_;
-    Lnk_inf &pip = lists_.pip, &prd = lists_.prd, &cgp = lists_.cgp, &ppl = lists_.ppl,
-            &cds = lists_.cds, &rpd = lists_.rpd;
+    Lnk_inf &pip = lists_.pip, &prd = lists_.prd, &cgp = lists_.cgp, &ppl = lists_.ppl, &cds = lists_.cds,
+            &rpd = lists_.rpd;
     TempFolder dir_;
     std::filesystem::path home_;
 };

@@ -109,13 +109,25 @@ TEST_F(DbTest, ChildrenJoinTheFirstParentWithTheirKeyAndOrphansAreDropped)
 
 TEST_F(DbTest, ProductsKeepTheirPicturesAndSizes)
 {
-    db.add("Mst_Product", {{"ID", 2}, {"Name", "two"}, {"Life", 12.5},
-                           {"Photo", bytes_of("photo two")}, {"Draft", bytes_of("draft two")},
-                           {"PartName", "a,b"}, {"MaterialName", "m,n"}, {"PartCnt", "1,2"},
-                           {"URL", "two.pdf"}, {"Dimension1", "d1"}, {"Dimension2", "d2"}});
+    db.add("Mst_Product", {{"ID", 2},
+                           {"Name", "two"},
+                           {"Life", 12.5},
+                           {"Photo", bytes_of("photo two")},
+                           {"Draft", bytes_of("draft two")},
+                           {"PartName", "a,b"},
+                           {"MaterialName", "m,n"},
+                           {"PartCnt", "1,2"},
+                           {"URL", "two.pdf"},
+                           {"Dimension1", "d1"},
+                           {"Dimension2", "d2"}});
     db.add("Mst_Product", {{"ID", 1}, {"Name", "one"}, {"Photo", bytes_of(std::string(70000, 'p'))}});
-    db.add("Mst_ProductDetail", {{"ID", 7}, {"Mst_ProductID", 2}, {"Diameter", "50A"},
-                                 {"Length", "100"}, {"MX", 1.5}, {"PX", 2.5}, {"Y", 3.5},
+    db.add("Mst_ProductDetail", {{"ID", 7},
+                                 {"Mst_ProductID", 2},
+                                 {"Diameter", "50A"},
+                                 {"Length", "100"},
+                                 {"MX", 1.5},
+                                 {"PX", 2.5},
+                                 {"Y", 3.5},
                                  {"Press", 4.5}});
     db.add("Mst_ProductDetail", {{"ID", 8}, {"Mst_ProductID", 2}, {"Diameter", "65A"}});
     db.add("Mst_ProductDetail", {{"ID", 9}, {"Mst_ProductID", 1}, {"Diameter", "80A"}});
@@ -163,13 +175,22 @@ TEST_F(DbTest, ProductsKeepTheirPicturesAndSizes)
 TEST_F(DbTest, ConditionsProductPlacesAndRelatedProductsLoad)
 {
     db.add("Mst_ConditionGroup", {{"ID", 5}, {"Detail", "温度"}});
-    db.add("Mst_Condition", {{"ID", 50}, {"Mst_ConditionGroupID", 5}, {"Detail", "%.1f℃以下"},
-                             {"Factor", 0.8}, {"DisplayValue", 1.5}, {"DisplayValueType", 2}});
+    db.add("Mst_Condition", {{"ID", 50},
+                             {"Mst_ConditionGroupID", 5},
+                             {"Detail", "%.1f℃以下"},
+                             {"Factor", 0.8},
+                             {"DisplayValue", 1.5},
+                             {"DisplayValueType", 2}});
     db.add("Mst_ProductPlace", {{"ID", 3}, {"Mst_PlaceID", 4}, {"Mst_ProductID", 5}});
-    db.add("Mst_RelatedProduct", {{"ID", 2}, {"Name", "flex"}, {"Dimension", "hint"},
-                                  {"Photo", bytes_of("jpeg")}, {"URL", "flex.pdf"},
-                                  {"StartCaption1", "計算"}, {"StartPath1", "Dunmere"},
-                                  {"StartCaption2", ""}, {"StartPath2", "table.pdf"}});
+    db.add("Mst_RelatedProduct", {{"ID", 2},
+                                  {"Name", "flex"},
+                                  {"Dimension", "hint"},
+                                  {"Photo", bytes_of("jpeg")},
+                                  {"URL", "flex.pdf"},
+                                  {"StartCaption1", "計算"},
+                                  {"StartPath1", "Dunmere"},
+                                  {"StartCaption2", ""},
+                                  {"StartPath2", "table.pdf"}});
     db.add("Mst_RelatedProduct", {{"ID", 1}, {"Name", "bare"}});
     open();
     ASSERT_EQ(lod_cdt_(&cgp), 1);
@@ -209,8 +230,8 @@ TEST_F(DbTest, OnlyConditionDisplaysWithInvalidateZeroAreKept)
 {
     int flags[] = {0, 1, -1, 0, 2};
     for (int i = 0; i < 5; ++i)
-        db.add("Mst_ConditionDisplay", {{"ID", 100 - i}, {"Mst_ConditionID", i},
-                                        {"Mst_ProductPlaceID", 7}, {"Invalidate", flags[i]}});
+        db.add("Mst_ConditionDisplay",
+               {{"ID", 100 - i}, {"Mst_ConditionID", i}, {"Mst_ProductPlaceID", 7}, {"Invalidate", flags[i]}});
     db.add("Mst_ConditionDisplay", {{"ID", 1}, {"Invalidate", Value()}});
     open();
     ASSERT_EQ(lod_cds_(&cds), 1);
@@ -225,10 +246,11 @@ TEST_F(DbTest, RelatedProductDisplayRowsComeInDescendingCountKeepingTiesInOrder)
     int counts[] = {1, 3, 2, 3, 3, 1};
     int invalid[] = {0, 0, 0, 1, 0, 0};
     for (int i = 0; i < 6; ++i)
-        db.add("Mst_RelatedProductDisplay",
-               {{"ID", i + 1}, {"Mst_ConditionDisplayID", "1,2"},
-                {"Mst_ConditionDisplayIDCnt", counts[i]}, {"Mst_RelatedProductID", 10 + i},
-                {"Invalidate", invalid[i]}});
+        db.add("Mst_RelatedProductDisplay", {{"ID", i + 1},
+                                             {"Mst_ConditionDisplayID", "1,2"},
+                                             {"Mst_ConditionDisplayIDCnt", counts[i]},
+                                             {"Mst_RelatedProductID", 10 + i},
+                                             {"Invalidate", invalid[i]}});
     open();
     Rdp_inf rec;
     Col_inf col[related_display_column_count];
@@ -309,22 +331,32 @@ TEST_F(DbTest, TextsLongerThanTheirBuffersAreCutWholeCharactersAndTerminated)
     db.add("Mst_Pipe", {{"ID", 2}, {"Name", kana(20, "x")}});
     db.add("Mst_Place", {{"ID", 2}, {"Mst_PipeID", 1}, {"Name", kana(40)}});
     db.add("Mst_ConditionGroup", {{"ID", 2}, {"Detail", kana(20, "x")}});
-    db.add("Mst_Condition", {{"ID", 2}, {"Mst_ConditionGroupID", 1}, {"Detail", kana(40, "x")},
-                             {"Factor", 1.25}});
+    db.add("Mst_Condition", {{"ID", 2}, {"Mst_ConditionGroupID", 1}, {"Detail", kana(40, "x")}, {"Factor", 1.25}});
     std::string long_text = kana(100, "x");
-    db.add("Mst_Product", {{"ID", 2}, {"Name", kana(20, "x")}, {"Life", 9.0},
-                           {"Dimension1", long_text}, {"Dimension2", long_text},
-                           {"PartName", long_text}, {"MaterialName", long_text},
-                           {"PartCnt", long_text}, {"URL", long_text}});
-    db.add("Mst_ProductDetail", {{"ID", 1}, {"Mst_ProductID", 2}, {"Diameter", kana(20, "x")},
-                                 {"Length", kana(20)}, {"MX", 7.0}});
-    db.add("Mst_RelatedProduct", {{"ID", 1}, {"Name", kana(20)}, {"Dimension", long_text},
-                                  {"URL", long_text}, {"StartCaption1", long_text},
-                                  {"StartPath1", long_text}, {"StartCaption2", long_text},
+    db.add("Mst_Product", {{"ID", 2},
+                           {"Name", kana(20, "x")},
+                           {"Life", 9.0},
+                           {"Dimension1", long_text},
+                           {"Dimension2", long_text},
+                           {"PartName", long_text},
+                           {"MaterialName", long_text},
+                           {"PartCnt", long_text},
+                           {"URL", long_text}});
+    db.add("Mst_ProductDetail",
+           {{"ID", 1}, {"Mst_ProductID", 2}, {"Diameter", kana(20, "x")}, {"Length", kana(20)}, {"MX", 7.0}});
+    db.add("Mst_RelatedProduct", {{"ID", 1},
+                                  {"Name", kana(20)},
+                                  {"Dimension", long_text},
+                                  {"URL", long_text},
+                                  {"StartCaption1", long_text},
+                                  {"StartPath1", long_text},
+                                  {"StartCaption2", long_text},
                                   {"StartPath2", long_text}});
-    db.add("Mst_RelatedProductDisplay", {{"ID", 1}, {"Mst_ConditionDisplayID", std::string(200, '1')},
+    db.add("Mst_RelatedProductDisplay", {{"ID", 1},
+                                         {"Mst_ConditionDisplayID", std::string(200, '1')},
                                          {"Mst_ConditionDisplayIDCnt", 4},
-                                         {"Mst_RelatedProductID", 6}, {"Invalidate", 0}});
+                                         {"Mst_RelatedProductID", 6},
+                                         {"Invalidate", 0}});
     db.add("Version", {{"Version", std::string(100, 'v')}});
     open();
     ASSERT_EQ(lod_plc_(&pip), 1);
@@ -352,8 +384,7 @@ TEST_F(DbTest, TextsLongerThanTheirBuffersAreCutWholeCharactersAndTerminated)
     Prd_inf* p = products[1];
     EXPECT_EQ(p->Name, kana(7, "x"));
     EXPECT_DOUBLE_EQ(p->Life, 9.0);
-    for (const char* field : {p->Dimension1, p->Dimension2, p->PartName, p->MaterialName,
-                              p->PartCnt, p->URL})
+    for (const char* field : {p->Dimension1, p->Dimension2, p->PartName, p->MaterialName, p->PartCnt, p->URL})
         EXPECT_EQ(field, kana(63, "x"));  // 127 bytes
     EXPECT_EQ(p->Photo, nullptr);
     Pdt_inf* d = rows<Pdt_inf>(&p->pdt)[0];
@@ -363,8 +394,7 @@ TEST_F(DbTest, TextsLongerThanTheirBuffersAreCutWholeCharactersAndTerminated)
 
     Rpd_inf* r = rows<Rpd_inf>(&rpd)[0];
     EXPECT_EQ(r->Name, kana(8));
-    for (const char* field : {r->Dimension, r->URL, r->StartCaption1, r->StartPath1,
-                              r->StartCaption2, r->StartPath2})
+    for (const char* field : {r->Dimension, r->URL, r->StartCaption1, r->StartPath1, r->StartCaption2, r->StartPath2})
         EXPECT_EQ(field, kana(63, "x"));
     EXPECT_EQ(r->Photo, nullptr);
 

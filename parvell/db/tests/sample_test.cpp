@@ -58,9 +58,8 @@ public:
         std::vector<size_t> rows(size());
         for (size_t i = 0; i < rows.size(); ++i)
             rows[i] = i;
-        std::stable_sort(rows.begin(), rows.end(), [&](size_t a, size_t b) {
-            return integer(a, "ID") < integer(b, "ID");
-        });
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&](size_t a, size_t b) { return integer(a, "ID") < integer(b, "ID"); });
         return rows;
     }
 
@@ -97,8 +96,8 @@ protected:
     jetwriter::Database source_;
     std::filesystem::path home_;
     ProductLists lists_;
-    Lnk_inf &pip = lists_.pip, &prd = lists_.prd, &cgp = lists_.cgp, &ppl = lists_.ppl,
-            &cds = lists_.cds, &rpd = lists_.rpd;
+    Lnk_inf &pip = lists_.pip, &prd = lists_.prd, &cgp = lists_.cgp, &ppl = lists_.ppl, &cds = lists_.cds,
+            &rpd = lists_.rpd;
 };
 
 }  // namespace

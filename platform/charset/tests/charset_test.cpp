@@ -18,7 +18,9 @@ TEST(Charset, JapaneseRoundTripsBetweenShiftJisAndUtf8)
 TEST(Charset, UnconvertibleCharactersBecomeQuestionMarks)
 {
     // U+1F600 has no Shift-JIS code; the rest of the text survives.
-    EXPECT_EQ(utf8_to_sjis("a\xF0\x9F\x98\x80" "b"), "a?b");
+    EXPECT_EQ(utf8_to_sjis("a\xF0\x9F\x98\x80"
+                           "b"),
+              "a?b");
     // A lone trail byte is not Shift-JIS.
     EXPECT_EQ(sjis_to_utf8("x\xFFy"), "x?y");
 }
@@ -36,7 +38,7 @@ TEST(Charset, BoundedCopyNeverSplitsADoubleByteCharacter)
     char buf[6];
     std::memset(buf, 'x', sizeof buf);
     copy_sjis(buf, sizeof buf, "ab製品");  // a, b, then two 2-byte characters
-    EXPECT_STREQ(buf, "ab製");           // 4 bytes: the next would need 6 + NUL
+    EXPECT_STREQ(buf, "ab製");             // 4 bytes: the next would need 6 + NUL
     copy_sjis(buf, sizeof buf, "abcdefgh");
     EXPECT_STREQ(buf, "abcde");
     copy_sjis(buf, 1, "abc");
@@ -52,7 +54,10 @@ TEST(Charset, NamesCompareWithoutAsciiCaseButShiftJisExactly)
     // The trail bytes 0x61 and 0x41 are not letters: "\x83\x61" and "\x83\x41" differ.
     EXPECT_FALSE(same_sjis_name("\x83\x61", "\x83\x41"));
     EXPECT_TRUE(same_sjis_name("a\x83\x61", "A\x83\x61"));
-    EXPECT_EQ(fold_sjis_name("Mst_\x83\x41" "A"), "mst_\x83\x41" "a");
+    EXPECT_EQ(fold_sjis_name("Mst_\x83\x41"
+                             "A"),
+              "mst_\x83\x41"
+              "a");
 }
 
 }  // namespace

@@ -4,9 +4,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-TBitBtn::TBitBtn(QWidget* parent) : QPushButton(parent)
-{
-}
+TBitBtn::TBitBtn(QWidget* parent) : QPushButton(parent) {}
 
 void TBitBtn::setGlyph(const QImage& glyph)
 {
@@ -33,7 +31,8 @@ void TBitBtn::paintEvent(QPaintEvent* event)
     if (isDown())
         top += 1;
     painter.drawImage(QPoint((width() - glyph_.width()) / 2, top), glyph_);
-    painter.setPen(isEnabled() ? palette().buttonText().color() : palette().color(QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(QRect(0, top + glyph_.height() + 1, width(), text_box.height()),
-                     Qt::AlignHCenter | Qt::AlignTop, text());
+    painter.setPen(isEnabled() ? palette().buttonText().color()
+                               : palette().color(QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(QRect(0, top + glyph_.height() + 1, width(), text_box.height()), Qt::AlignHCenter | Qt::AlignTop,
+                     text());
 }

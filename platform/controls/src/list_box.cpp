@@ -86,8 +86,7 @@ int TListBox::ItemAtPos(const QPoint& point) const
 
 // As in the desktop's list box, the current item stays selected: neither
 // Ctrl+click nor Ctrl+Space takes the selection away.
-QItemSelectionModel::SelectionFlags TListBox::selectionCommand(const QModelIndex& index,
-                                                               const QEvent* event) const
+QItemSelectionModel::SelectionFlags TListBox::selectionCommand(const QModelIndex& index, const QEvent* event) const
 {
     QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
     if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))

@@ -11,9 +11,9 @@
 #include <platform/application.h>
 
 namespace {
-const int frame = 1;           // the border drawn around the cells
+const int frame = 1;  // the border drawn around the cells
 const int default_col_width = 64;
-}
+}  // namespace
 
 TStringGrid::TStringGrid(QWidget* owner) : QWidget(owner)
 {
@@ -82,8 +82,7 @@ void TStringGrid::setColWidth(int col, int width)
 void TStringGrid::check_cell(int col, int row) const
 {
     if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_)
-        throw std::out_of_range("Grid index out of range (" + std::to_string(col) + ", " +
-                                std::to_string(row) + ")");
+        throw std::out_of_range("Grid index out of range (" + std::to_string(col) + ", " + std::to_string(row) + ")");
 }
 
 QByteArray TStringGrid::Cell(int col, int row) const

@@ -75,8 +75,7 @@ TEST_F(ListBoxTest, OnlyTheLeftButtonSelects)
 TEST_F(ListBoxTest, TheCurrentItemStaysSelected)
 {
     list.setItemIndex(1);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      list.visualItemRect(list.item(1)).center());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, list.visualItemRect(list.item(1)).center());
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(list.ItemIndex(), 1);

@@ -17,8 +17,8 @@ struct GridLog {
     void attach(TStringGrid& grid)
     {
         grid.OnSelectCell = [this](TStringGrid* g, int col, int row, bool& can) {
-            events.push_back("select " + std::to_string(col) + "," + std::to_string(row) +
-                             " from row " + std::to_string(g->Row()));
+            events.push_back("select " + std::to_string(col) + "," + std::to_string(row) + " from row " +
+                             std::to_string(g->Row()));
             EXPECT_TRUE(can);
         };
         grid.OnClick = [this](TStringGrid* g) { events.push_back("click at row " + std::to_string(g->Row())); };
@@ -48,8 +48,8 @@ TEST_F(GridTest, MovingTheCurrentCellAsksBeforeAndClicksAfter)
     grid.setCol(1);  // from (0,0): a move within row 0
     grid.setRow(2);
     grid.setRow(2);  // no move, no events
-    EXPECT_EQ(log.events, (std::vector<std::string>{
-        "select 1,0 from row 0", "click at row 0", "select 1,2 from row 0", "click at row 2"}));
+    EXPECT_EQ(log.events, (std::vector<std::string>{"select 1,0 from row 0", "click at row 0", "select 1,2 from row 0",
+                                                    "click at row 2"}));
     EXPECT_EQ(grid.Row(), 2);
     EXPECT_EQ(grid.Col(), 1);
 }

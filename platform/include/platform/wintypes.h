@@ -18,7 +18,7 @@ typedef void* HANDLE;
 typedef void* HINSTANCE;
 typedef HINSTANCE HMODULE;
 typedef void* LPVOID;
-typedef struct HWND__* HWND;  // a top-level window found by caption; opaque
+typedef struct HWND__* HWND;                                 // a top-level window found by caption; opaque
 typedef struct _SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;  // always null here
 
 #ifndef TRUE

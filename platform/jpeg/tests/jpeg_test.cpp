@@ -18,8 +18,7 @@ using Bytes = std::vector<unsigned char>;
 using Pixel = std::function<std::vector<JSAMPLE>(int x, int y)>;
 
 // A picture made with libjpeg's encoder; components and colour space as given.
-Bytes encode(int width, int height, int components, J_COLOR_SPACE space, const Pixel& pixel,
-             bool progressive = false)
+Bytes encode(int width, int height, int components, J_COLOR_SPACE space, const Pixel& pixel, bool progressive = false)
 {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr errors;
@@ -56,9 +55,12 @@ Bytes encode(int width, int height, int components, J_COLOR_SPACE space, const P
 // Left half red, right half blue.
 Bytes red_blue(bool progressive = false)
 {
-    return encode(32, 16, 3, JCS_RGB, [](int x, int) {
-        return x < 16 ? std::vector<JSAMPLE>{255, 0, 0} : std::vector<JSAMPLE>{0, 0, 255};
-    }, progressive);
+    return encode(
+        32, 16, 3, JCS_RGB,
+        [](int x, int) {
+            return x < 16 ? std::vector<JSAMPLE>{255, 0, 0} : std::vector<JSAMPLE>{0, 0, 255};
+        },
+        progressive);
 }
 
 void expect_near(QRgb actual, int r, int g, int b)
@@ -102,9 +104,8 @@ TEST(Jpeg, ProgressiveGreyAndAdobeCmykPictures)
     picture.LoadFromMemory(progressive.data(), progressive.size());
     expect_near(picture.Image().pixel(4, 8), 255, 0, 0);
 
-    Bytes grey = encode(8, 8, 1, JCS_GRAYSCALE, [](int x, int) {
-        return std::vector<JSAMPLE>{(JSAMPLE)(x < 4 ? 40 : 200)};
-    });
+    Bytes grey =
+        encode(8, 8, 1, JCS_GRAYSCALE, [](int x, int) { return std::vector<JSAMPLE>{(JSAMPLE)(x < 4 ? 40 : 200)}; });
     picture.LoadFromMemory(grey.data(), grey.size());
     EXPECT_EQ(picture.Image().format(), QImage::Format_Grayscale8);
     EXPECT_NEAR(qGray(picture.Image().pixel(1, 1)), 40, 6);

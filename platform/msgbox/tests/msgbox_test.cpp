@@ -62,8 +62,7 @@ TEST(MessageBoxRecorder, InnermostRecorderTakesTheBoxes)
 }
 
 // Answers the box that MessageBoxA opens by clicking the button with that label.
-void click_when_shown(const QString& label, QMessageBox::Icon* icon, QString* title, QString* text,
-                      QStringList* labels)
+void click_when_shown(const QString& label, QMessageBox::Icon* icon, QString* title, QString* text, QStringList* labels)
 {
     QTimer* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [=] {

@@ -25,8 +25,7 @@ TEST(RegistryFile, EveryByteOfNamesAndDataSurvivesTheFile)
     std::string all;
     for (int c = 0; c < 256; ++c)
         all += static_cast<char>(c);
-    RegValues values = {{all, REG_BINARY, all}, {"", REG_SZ, std::string("x\0", 2)},
-                        {"a b%c", 0xFFFFFFFFu, ""}};
+    RegValues values = {{all, REG_BINARY, all}, {"", REG_SZ, std::string("x\0", 2)}, {"a b%c", 0xFFFFFFFFu, ""}};
     std::string text = format_values(values);
     RegValues back;
     ASSERT_TRUE(parse_values(text, &back));
@@ -46,16 +45,16 @@ TEST(RegistryFile, AnyFaultMakesTheFileDamaged)
     EXPECT_TRUE(parse_values("VelmoraRegistry 1\n", &values));
     EXPECT_TRUE(parse_values("VelmoraRegistry 1\n4 n %01%00%00%00\n", &values));
     for (const char* damaged : {
-             "",                                        // emptied
-             "VelmoraRegistry 2\n",                     // another format
-             "VelmoraRegistry 1\n4 n %01%00%00%00",     // cut short
-             "VelmoraRegistry 1\n4 n %01%00%00%0\n",    // half an escape
-             "VelmoraRegistry 1\n4 n %01%00%00%0g\n",   // not hexadecimal
-             "VelmoraRegistry 1\n4 n\n",                // no data field
-             "VelmoraRegistry 1\n4 n a b\n",            // a field too many
-             "VelmoraRegistry 1\nx n a\n",              // kind not a number
-             "VelmoraRegistry 1\n4294967296 n a\n",     // kind too large
-             "VelmoraRegistry 1\n1 n a\tb\n",           // raw control byte
+             "",                                       // emptied
+             "VelmoraRegistry 2\n",                    // another format
+             "VelmoraRegistry 1\n4 n %01%00%00%00",    // cut short
+             "VelmoraRegistry 1\n4 n %01%00%00%0\n",   // half an escape
+             "VelmoraRegistry 1\n4 n %01%00%00%0g\n",  // not hexadecimal
+             "VelmoraRegistry 1\n4 n\n",               // no data field
+             "VelmoraRegistry 1\n4 n a b\n",           // a field too many
+             "VelmoraRegistry 1\nx n a\n",             // kind not a number
+             "VelmoraRegistry 1\n4294967296 n a\n",    // kind too large
+             "VelmoraRegistry 1\n1 n a\tb\n",          // raw control byte
          }) {
         EXPECT_FALSE(parse_values(damaged, &values)) << damaged;
     }

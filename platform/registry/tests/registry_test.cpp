@@ -17,8 +17,7 @@ size_t entries_below(const std::string& folder)
 {
     std::error_code ignored;
     size_t n = 0;
-    for (auto it = fs::recursive_directory_iterator(folder, ignored);
-         it != fs::recursive_directory_iterator(); ++it)
+    for (auto it = fs::recursive_directory_iterator(folder, ignored); it != fs::recursive_directory_iterator(); ++it)
         ++n;
     return n;
 }

@@ -34,10 +34,7 @@ protected:
         unsetenv("XDG_RUNTIME_DIR");
         unsetenv("TMPDIR");
     }
-    static std::string make_folder(std::string pattern)
-    {
-        return mkdtemp(&pattern[0]) ? pattern : std::string();
-    }
+    static std::string make_folder(std::string pattern) { return mkdtemp(&pattern[0]) ? pattern : std::string(); }
     static unsigned mode_of(const std::string& path)
     {
         struct stat st;

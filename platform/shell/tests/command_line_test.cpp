@@ -13,7 +13,7 @@ TEST(SplitCommandLine, BlanksQuotesAndBackslashes)
     EXPECT_EQ(split_command_line("a \"b c\" d"), (Args{"a", "b c", "d"}));
     EXPECT_EQ(split_command_line("x\"y z\"w"), Args{"xy zw"});
     EXPECT_EQ(split_command_line("\"\""), Args{""});
-    EXPECT_EQ(split_command_line("a\\\"b"), Args{"a\"b"});          // \" is a plain quote
+    EXPECT_EQ(split_command_line("a\\\"b"), Args{"a\"b"});             // \" is a plain quote
     EXPECT_EQ(split_command_line("\"a\\\\\" b"), (Args{"a\\", "b"}));  // \\" is \ and a quote
     EXPECT_EQ(split_command_line("C:\\dir\\file"), Args{"C:\\dir\\file"});
     EXPECT_TRUE(split_command_line("").empty());

@@ -34,8 +34,7 @@ protected:
     void TearDown() override
     {
         EXPECT_EQ(chdir(previous_), 0);
-        for (const char* name : {"VELMORA_ARGS_LOG", "VELMORA_OPENER", "VELMORA_ARGS_EXIT",
-                                 "VELMORA_ARGS_HOLD"})
+        for (const char* name : {"VELMORA_ARGS_LOG", "VELMORA_OPENER", "VELMORA_ARGS_EXIT", "VELMORA_ARGS_HOLD"})
             unsetenv(name);
     }
     // The lines the started program recorded, once it has written them all.
@@ -94,19 +93,19 @@ TEST_F(ShellExecute, DocumentOpensWithTheDesktopsApplication)
 {
     write_file(folder_.file(u8"比較表.pdf"), "%PDF-1.4");  // the file system's UTF-8
     EXPECT_GT(code(ShellExecuteA(nullptr, "open", "比較表.pdf", "ignored", nullptr, SW_SHOW)), 32);
-    EXPECT_EQ(recorded(), (std::vector<std::string>{"cwd=" + folder_.path(),
-                                                    "arg=" + folder_.file(u8"比較表.pdf"), "end"}));
+    EXPECT_EQ(recorded(),
+              (std::vector<std::string>{"cwd=" + folder_.path(), "arg=" + folder_.file(u8"比較表.pdf"), "end"}));
 }
 
 TEST_F(ShellExecute, AddressesGoToTheOpenerAsTheyStand)
 {
-    EXPECT_GT(code(ShellExecuteA(nullptr, "open", "https://www.velmora.example/parvell?a=1", nullptr, nullptr, SW_SHOW)), 32);
+    EXPECT_GT(
+        code(ShellExecuteA(nullptr, "open", "https://www.velmora.example/parvell?a=1", nullptr, nullptr, SW_SHOW)), 32);
     EXPECT_EQ(recorded(), (std::vector<std::string>{"cwd=" + folder_.path(),
                                                     "arg=https://www.velmora.example/parvell?a=1", "end"}));
     unlink(log_.c_str());
     EXPECT_GT(code(ShellExecuteA(nullptr, "open", "www.velmora.example", nullptr, nullptr, SW_SHOW)), 32);
-    EXPECT_EQ(recorded(), (std::vector<std::string>{"cwd=" + folder_.path(), "arg=http://www.velmora.example",
-                                                    "end"}));
+    EXPECT_EQ(recorded(), (std::vector<std::string>{"cwd=" + folder_.path(), "arg=http://www.velmora.example", "end"}));
 }
 
 TEST_F(ShellExecute, OpenerFailuresFollowTheShellsCodes)

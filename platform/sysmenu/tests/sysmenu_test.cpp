@@ -72,9 +72,9 @@ TEST(SystemMenu, StandardEntriesThenTheFormsOwn)
     Form form;
     HMENU menu = GetSystemMenu(&form, FALSE);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(entries(menu), (QStringList{qt_from_sjis("移動(&M)"), qt_from_sjis("最小化(&N)"), QStringLiteral("-"),
-                                          qt_from_sjis("閉じる(&C)\tAlt+F4"), QStringLiteral("-"),
-                                          qt_from_sjis("バージョン情報")}));
+    EXPECT_EQ(entries(menu),
+              (QStringList{qt_from_sjis("移動(&M)"), qt_from_sjis("最小化(&N)"), QStringLiteral("-"),
+                           qt_from_sjis("閉じる(&C)\tAlt+F4"), QStringLiteral("-"), qt_from_sjis("バージョン情報")}));
     EXPECT_EQ(GetSystemMenu(&form, TRUE), nullptr);  // revert: standard entries alone
     EXPECT_EQ(entries(menu).size(), 4);
     EXPECT_FALSE(AppendMenuA(menu, MF_POPUP, 5, "sub"));
@@ -95,7 +95,7 @@ TEST(SystemMenu, ChosenEntriesGoThroughTheMessageProcedure)
     ASSERT_EQ(form.messages.size(), 1u);
     EXPECT_EQ(form.messages[0].Msg, (UINT)WM_SYSCOMMAND);
     EXPECT_EQ(form.messages[0].WParam, (WPARAM)1);
-    form.Perform(WM_SYSCOMMAND, 1, 0);  // any WM_SYSCOMMAND 1 does the same
+    form.Perform(WM_SYSCOMMAND, 1, 0);        // any WM_SYSCOMMAND 1 does the same
     form.Perform(WM_SYSCOMMAND, 0x10001, 0);  // compared whole, not masked
     EXPECT_EQ(form.versions_shown, 2);
 

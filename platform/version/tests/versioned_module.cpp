@@ -15,10 +15,8 @@ struct NamedNote {
     char data[4];
 };
 
-__attribute__((section(RESOURCE_NOTE_SECTION), used, aligned(4)))
-const NamedNote sample_note = {
-    {sizeof RESOURCE_NOTE_OWNER, sizeof(NamedNote) - offsetof(ResourceNoteHeader, id), 10,
-     RESOURCE_NOTE_OWNER, 0, 8},
+__attribute__((section(RESOURCE_NOTE_SECTION), used, aligned(4))) const NamedNote sample_note = {
+    {sizeof RESOURCE_NOTE_OWNER, sizeof(NamedNote) - offsetof(ResourceNoteHeader, id), 10, RESOURCE_NOTE_OWNER, 0, 8},
     "Sample",
     {'a', 'b', 'c', 'd'},
 };

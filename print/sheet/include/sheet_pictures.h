@@ -24,7 +24,6 @@ TGraphic bitmap_from_picture(const QImage& picture);
 // Makes the picture with `make` and hands it to prt_grf_ with the box and the
 // int 1. Answers 1, or 0 when making or handing it over raised anything
 // (caught here and gone no further).
-int print_picture(double x, double y, double wid, double hgt,
-                  const std::function<TGraphic()>& make);
+int print_picture(double x, double y, double wid, double hgt, const std::function<TGraphic()>& make);
 
 #endif

@@ -40,8 +40,8 @@ void prepare_text(Prt_txt* txt);
 void print_line(Prt_lin* lin, double x1, double y1, double x2, double y2);
 void print_box(Prt_rct* rct, double x1, double y1, double x2, double y2, int32_t fill);
 // `horizontal`: 1 left, 2 right, 5 centred; `vertical`: 3 top, 4 bottom, 5 centred.
-void print_text(Prt_txt* txt, double x, double y, double wid, double hgt, int points,
-                int horizontal, int vertical, const char* str);
+void print_text(Prt_txt* txt, double x, double y, double wid, double hgt, int points, int horizontal, int vertical,
+                const char* str);
 
 // The double frame (20, 10)-(200, 287) and (20.7, 10.7)-(199.3, 286.3), eight
 // 0.3 mm lines, then the product-line box and the two heading texts: the
@@ -51,8 +51,7 @@ void print_sheet_heading(const char* title, const char* product_line);
 // Formats into out[size] like snprintf, but a text that does not fit is cut
 // before the last whole character (a double-byte character stays whole).
 // Answers the length written.
-int format_text(char* out, size_t size, const char* format, ...)
-    __attribute__((format(printf, 3, 4)));
+int format_text(char* out, size_t size, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
 // The footer's date line "2024/03/05 09:07" of `when`, into out[size].
 void format_date_line(char* out, size_t size, const Dte_inf* when);

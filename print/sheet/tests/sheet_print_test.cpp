@@ -59,8 +59,8 @@ TEST(SheetPrint, HeadingAndPictures)
     EXPECT_EQ(std::count(journal.begin(), journal.end(), '\n'), 14);
     EXPECT_NE(journal.find(u8"str=\"製品 ( 50A×100 )\" aln_hrz=5 aln_vrt=5 " + text_tail + " fnt_siz=14"),
               std::string::npos);
-    EXPECT_NE(journal.find("prt_grf_ x=149 y=27 wid=46 hgt=5.9595 mod=1 pic=165x22 -> 1\nend_prt_ "),
-              std::string::npos) << journal;
+    EXPECT_NE(journal.find("prt_grf_ x=149 y=27 wid=46 hgt=5.9595 mod=1 pic=165x22 -> 1\nend_prt_ "), std::string::npos)
+        << journal;
 }
 
 // Bounded texts: cut before the last whole character, never inside a

@@ -113,9 +113,10 @@ int main(int argc, char** argv)
             jetwriter::write_database(sample, sample_path);
             sample_times.push_back(milliseconds_since(start));
         }
-        std::printf("sample database: %zu rows in %zu tables, %ld bytes; source read and file written in %.1f ms "
-                    "(median of %d)\n",
-                    row_count(sample), sample.tables.size(), file_size(sample_path), median(sample_times), kRuns);
+        std::printf(
+            "sample database: %zu rows in %zu tables, %ld bytes; source read and file written in %.1f ms "
+            "(median of %d)\n",
+            row_count(sample), sample.tables.size(), file_size(sample_path), median(sample_times), kRuns);
 
         const int kCopies = 50;
         const jetwriter::Database big = enlarged(sample, kCopies);

@@ -38,17 +38,24 @@ Table catalog_table(const Database& database, double created)
     Table catalog;
     catalog.name = "MSysObjects";
     catalog.columns = {
-        {"Id", ColumnType::Long},          {"ParentId", ColumnType::Long},
-        {"Name", ColumnType::Text, 128},   {"Type", ColumnType::Integer},
-        {"DateCreate", ColumnType::DateTime}, {"DateUpdate", ColumnType::DateTime},
-        {"Flags", ColumnType::Long},       {"Connect", ColumnType::Memo},
-        {"Database", ColumnType::Memo},    {"ForeignName", ColumnType::Memo},
-        {"Lv", ColumnType::OLE},           {"LvExtra", ColumnType::OLE},
-        {"LvModule", ColumnType::OLE},     {"LvProp", ColumnType::OLE},
+        {"Id", ColumnType::Long},
+        {"ParentId", ColumnType::Long},
+        {"Name", ColumnType::Text, 128},
+        {"Type", ColumnType::Integer},
+        {"DateCreate", ColumnType::DateTime},
+        {"DateUpdate", ColumnType::DateTime},
+        {"Flags", ColumnType::Long},
+        {"Connect", ColumnType::Memo},
+        {"Database", ColumnType::Memo},
+        {"ForeignName", ColumnType::Memo},
+        {"Lv", ColumnType::OLE},
+        {"LvExtra", ColumnType::OLE},
+        {"LvModule", ColumnType::OLE},
+        {"LvProp", ColumnType::OLE},
     };
     auto add = [&](std::uint32_t page, const std::string& name, std::int32_t flags) {
-        catalog.add_row({page, 0, name, kTableObject, created, created, flags, Value(), Value(), Value(),
-                         Value(), Value(), Value(), Value()});
+        catalog.add_row({page, 0, name, kTableObject, created, created, flags, Value(), Value(), Value(), Value(),
+                         Value(), Value(), Value()});
     };
     add(kCatalogPage, catalog.name, kSystemObjectFlags);
     for (std::size_t i = 0; i < database.tables.size(); ++i)

@@ -26,8 +26,8 @@ std::uint32_t LongValueStore::place(const std::string& row, std::size_t* where_p
         init_lval_page(file_.page(open_page_));
     }
     std::size_t offset;
-    unsigned number = add_row(file_.page(open_page_), reinterpret_cast<const std::uint8_t*>(row.data()),
-                              row.size(), &offset);
+    unsigned number =
+        add_row(file_.page(open_page_), reinterpret_cast<const std::uint8_t*>(row.data()), row.size(), &offset);
     if (where_page)
         *where_page = open_page_;
     if (where_offset)

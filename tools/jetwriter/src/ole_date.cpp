@@ -58,9 +58,8 @@ bool parse_ole_date(const std::string& text, double& date)
             used += more;
         }
     }
-    if (s[used] != '\0' || year < 100 || month < 1 || month > 12 || day < 1 ||
-        day > days_in_month(year, month) || hour > 23 || minute > 59 || second > 59 ||
-        hour < 0 || minute < 0 || second < 0)
+    if (s[used] != '\0' || year < 100 || month < 1 || month > 12 || day < 1 || day > days_in_month(year, month) ||
+        hour > 23 || minute > 59 || second > 59 || hour < 0 || minute < 0 || second < 0)
         return false;
     date = ole_date(year, month, day, hour, minute, second);
     return true;
@@ -71,8 +70,7 @@ double ole_date_now()
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return ole_date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                    local.tm_sec);
+    return ole_date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
 }
 
 }  // namespace jetwriter

@@ -11,10 +11,10 @@
 namespace jetwriter {
 
 constexpr std::size_t kPageSize = 4096;
-constexpr std::size_t kRowCountOffset = 12;       // 16-bit row count; offsets follow
-constexpr std::size_t kRowPageHeader = 14;        // up to and with the row count
+constexpr std::size_t kRowCountOffset = 12;  // 16-bit row count; offsets follow
+constexpr std::size_t kRowPageHeader = 14;   // up to and with the row count
 constexpr std::size_t kMaxRowLength = kPageSize - kRowPageHeader - 2;
-constexpr unsigned kMaxRowsPerPage = 255;         // a row pointer holds the row in one byte
+constexpr unsigned kMaxRowsPerPage = 255;  // a row pointer holds the row in one byte
 
 constexpr std::uint8_t kPageData = 0x01;
 constexpr std::uint8_t kPageTableDefinition = 0x02;
@@ -48,8 +48,7 @@ bool row_fits(const std::uint8_t* page, std::size_t length);
 
 // Puts a row below the previous one; returns its row number, and where it
 // starts in the page in *offset when given. The caller checks row_fits first.
-unsigned add_row(std::uint8_t* page, const std::uint8_t* row, std::size_t length,
-                 std::size_t* offset = nullptr);
+unsigned add_row(std::uint8_t* page, const std::uint8_t* row, std::size_t length, std::size_t* offset = nullptr);
 
 }  // namespace jetwriter
 

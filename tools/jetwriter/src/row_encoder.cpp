@@ -13,7 +13,7 @@ namespace {
 
 struct Cell {
     bool null = true;
-    std::string bytes;        // fixed bytes, text, or the whole long value
+    std::string bytes;  // fixed bytes, text, or the whole long value
     bool long_value = false;
     bool stored_inline = true;
 };
@@ -50,8 +50,10 @@ Cell encode_cell(const Column& column, const Value& value, std::string& problem)
     case ColumnType::Integer:
     case ColumnType::Long: {
         const bool small = column.type == ColumnType::Integer;
-        const std::int64_t low = small ? std::numeric_limits<std::int16_t>::min() : std::numeric_limits<std::int32_t>::min();
-        const std::int64_t high = small ? std::numeric_limits<std::int16_t>::max() : std::numeric_limits<std::int32_t>::max();
+        const std::int64_t low =
+            small ? std::numeric_limits<std::int16_t>::min() : std::numeric_limits<std::int32_t>::min();
+        const std::int64_t high =
+            small ? std::numeric_limits<std::int16_t>::max() : std::numeric_limits<std::int32_t>::max();
         if (kind != Value::Kind::Integer || value.integer() < low || value.integer() > high) {
             problem = "needs a whole number from " + std::to_string(low) + " to " + std::to_string(high);
             break;
@@ -122,12 +124,11 @@ std::size_t var_length(const Cell& cell)
 std::string RowEncoder::encode(const Row& row, std::size_t index)
 {
     // A row from a source is named by its line, which the Error carries.
-    const std::string where = row.line > 0 ? "table " + table_.name
-                                           : "table " + table_.name + ", row " + std::to_string(index + 1);
+    const std::string where =
+        row.line > 0 ? "table " + table_.name : "table " + table_.name + ", row " + std::to_string(index + 1);
     const std::size_t n = table_.columns.size();
     if (row.values.size() != n)
-        throw Error(where + ": " + std::to_string(row.values.size()) + " values for " + std::to_string(n) +
-                        " columns",
+        throw Error(where + ": " + std::to_string(row.values.size()) + " values for " + std::to_string(n) + " columns",
                     row.line);
 
     std::vector<Cell> cells(n);
@@ -152,7 +153,8 @@ std::string RowEncoder::encode(const Row& row, std::size_t index)
     while (row_length() > kMaxRowLength) {
         Cell* largest = nullptr;
         for (Cell& cell : cells)
-            if (!cell.null && cell.long_value && cell.stored_inline && (!largest || cell.bytes.size() > largest->bytes.size()))
+            if (!cell.null && cell.long_value && cell.stored_inline &&
+                (!largest || cell.bytes.size() > largest->bytes.size()))
                 largest = &cell;
         if (!largest)
             throw Error(where + ": the row takes " + std::to_string(row_length()) + " bytes, more than the " +

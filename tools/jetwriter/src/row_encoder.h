@@ -17,7 +17,8 @@ namespace jetwriter {
 class RowEncoder {
 public:
     RowEncoder(const Table& table, const TableLayout& layout, LongValueStore& long_values)
-        : table_(table), layout_(layout), long_values_(long_values) {}
+        : table_(table), layout_(layout), long_values_(long_values)
+    {}
 
     // Throws Error naming the row (by its source line when it has one) and column.
     std::string encode(const Row& row, std::size_t index);

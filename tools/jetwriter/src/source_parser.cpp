@@ -61,7 +61,8 @@ bool equals_word(const Token& token, const char* word)
     if (token.kind != TokenKind::Word || token.text.size() != std::strlen(word))
         return false;
     for (std::size_t i = 0; i < token.text.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(token.text[i])) != std::tolower(static_cast<unsigned char>(word[i])))
+        if (std::tolower(static_cast<unsigned char>(token.text[i])) !=
+            std::tolower(static_cast<unsigned char>(word[i])))
             return false;
     return true;
 }
@@ -109,8 +110,9 @@ std::vector<Token> tokenize(const std::string& text)
         } else if (std::isdigit(c) || ((c == '-' || c == '+') && i + 1 < text.size() &&
                                        (std::isdigit(static_cast<unsigned char>(text[i + 1])) || text[i + 1] == '.'))) {
             std::size_t start = i++;
-            while (i < text.size() && (std::isalnum(static_cast<unsigned char>(text[i])) || text[i] == '.' ||
-                                       ((text[i] == '-' || text[i] == '+') && (text[i - 1] == 'e' || text[i - 1] == 'E'))))
+            while (i < text.size() &&
+                   (std::isalnum(static_cast<unsigned char>(text[i])) || text[i] == '.' ||
+                    ((text[i] == '-' || text[i] == '+') && (text[i - 1] == 'e' || text[i - 1] == 'E'))))
                 ++i;
             tokens.push_back({TokenKind::Number, text.substr(start, i - start), line});
         } else if (word_char(c, true)) {
@@ -133,7 +135,8 @@ std::vector<Token> tokenize(const std::string& text)
 class Parser {
 public:
     Parser(const std::string& text, const std::string& files_dir, std::vector<std::string>* files_read)
-        : tokens_(tokenize(text)), files_dir_(files_dir), files_read_(files_read) {}
+        : tokens_(tokenize(text)), files_dir_(files_dir), files_read_(files_read)
+    {}
 
     Database parse()
     {
@@ -266,9 +269,9 @@ private:
         static const struct {
             const char* name;
             ColumnType type;
-        } kTypes[] = {{"Long", ColumnType::Long},         {"Integer", ColumnType::Integer},
-                      {"Double", ColumnType::Double},     {"DateTime", ColumnType::DateTime},
-                      {"Text", ColumnType::Text},         {"Memo", ColumnType::Memo},
+        } kTypes[] = {{"Long", ColumnType::Long},     {"Integer", ColumnType::Integer},
+                      {"Double", ColumnType::Double}, {"DateTime", ColumnType::DateTime},
+                      {"Text", ColumnType::Text},     {"Memo", ColumnType::Memo},
                       {"OLE", ColumnType::OLE}};
         for (const auto& known : kTypes) {
             if (!equals_word(type, known.name))

@@ -47,8 +47,7 @@ void build_table_definition(std::uint8_t* page, const Table& table, const TableL
         length += 2 + names.back().size();
     }
     if (length > kPageSize)
-        throw Error("table " + table.name + ": its definition takes more than one page (too many columns)",
-                    table.line);
+        throw Error("table " + table.name + ": its definition takes more than one page (too many columns)", table.line);
 
     std::memset(page, 0, kPageSize);
     page[0] = kPageTableDefinition;

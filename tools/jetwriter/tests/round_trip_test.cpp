@@ -67,18 +67,18 @@ TEST(RoundTrip, EveryColumnTypeWithValuesAndNulls)
     EXPECT_EQ(run("mdb-ver " + quoted(path)).out, "JET4\n");
     EXPECT_EQ(mdb_cli::tables(path), std::vector<std::string>{"Mst_Every"});
     const std::string schema = run("mdb-schema " + quoted(path)).out;
-    for (const char* declared : {"[ID]\t\t\tLong Integer", "[Small]\t\t\tInteger", "[Life]\t\t\tDouble",
-                                 "[Made]\t\t\tDateTime", "[Name]\t\t\tText (16)", "[Note]\t\t\tMemo/Hyperlink",
-                                 "[Photo]\t\t\tOLE"})
+    for (const char* declared :
+         {"[ID]\t\t\tLong Integer", "[Small]\t\t\tInteger", "[Life]\t\t\tDouble", "[Made]\t\t\tDateTime",
+          "[Name]\t\t\tText (16)", "[Note]\t\t\tMemo/Hyperlink", "[Photo]\t\t\tOLE"})
         EXPECT_NE(schema.find(declared), std::string::npos) << declared << " in\n" << schema;
 
     const mdb_cli::Rows rows = export_table(path, "Mst_Every");
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"2147483647", "-32768", "0.85", "2024-04-01 09:30:05",
-                                                 u8"給水配管", u8"ポンプ廻り、吐出側", "00FF10"}));
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"2147483647", "-32768", "0.85", "2024-04-01 09:30:05", u8"給水配管",
+                                                 u8"ポンプ廻り、吐出側", "00FF10"}));
     // An empty text reads back like NULL through mdb-export; an empty blob as empty.
-    EXPECT_EQ(rows[1], (std::vector<std::string>{"-2147483648", "32767", "-0.0015", "1999-12-31 23:59:59",
-                                                 u8"Ｍ２０×①", kNull, ""}));
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"-2147483648", "32767", "-0.0015", "1999-12-31 23:59:59", u8"Ｍ２０×①",
+                                                 kNull, ""}));
     EXPECT_EQ(rows[2], (std::vector<std::string>{"3", kNull, kNull, kNull, kNull, kNull, kNull}));
 }
 
@@ -106,8 +106,8 @@ TEST(RoundTrip, TablesOfNoneOneAndThousandsOfRows)
         const std::string note = i % 7 == 0 || i % 90 == 0 ? kNull : std::string(i % 90, 'a' + i % 26);
         char factor[32];
         std::snprintf(factor, sizeof factor, "%.16g", i / 8.0);
-        ASSERT_EQ(rows[i], (std::vector<std::string>{std::to_string(i), u8"条件" + std::to_string(i) + u8"番",
-                                                     factor, note}))
+        ASSERT_EQ(rows[i],
+                  (std::vector<std::string>{std::to_string(i), u8"条件" + std::to_string(i) + u8"番", factor, note}))
             << "row " << i;
     }
     // The rows spread over many data pages.

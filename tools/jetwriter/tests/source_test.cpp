@@ -35,7 +35,9 @@ TEST(Source, StatementsAndEveryFormOfValue)
         "             Photo OLE, Note Memo)\n"
         "1, \"a\\\"b\\\\c\\n#\", -2.5e1, hex\"00ff\", NULL\n"
         u8"2, \"配管\",\n"
-        "   7, file(\"" + test_file(".bin") + "\"), \"x\"\n"
+        "   7, file(\"" +
+        test_file(".bin") +
+        "\"), \"x\"\n"
         "table Mst_B (When DateTime)\n";
     std::vector<std::string> files;
     const jetwriter::Database db = jetwriter::parse_source(source, ".", &files);
@@ -116,7 +118,8 @@ TEST(Cli, BadSourceFailsWithTheLineAndLeavesNoFile)
     const std::string source = test_file(".txt"), output = test_file(".mdb");
     put_file(source, "table T (ID Long)\n1\n2\n\"three\"\n");
     std::remove(output.c_str());
-    const mdb_cli::Output result = run(std::string(JETWRITE_PATH) + " " + quoted(source) + " " + quoted(output) + " 2>&1");
+    const mdb_cli::Output result =
+        run(std::string(JETWRITE_PATH) + " " + quoted(source) + " " + quoted(output) + " 2>&1");
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.out.find(source + ":4: table T: column ID (Long): needs a whole number"), std::string::npos)
         << result.out;
@@ -140,8 +143,7 @@ TEST(Cli, WritesDatabasePasswordAndDependencies)
     ASSERT_EQ(run(command).status, 0);
     EXPECT_EQ(jetwriter::read_password(output), "in-source");
     EXPECT_EQ(mdb_cli::export_table(output, "P"), (mdb_cli::Rows{{"1", mdb_cli::hex("JPEG")}}));
-    EXPECT_EQ(mdb_cli::file_contents(depfile),
-              output + ": \\\n  " + source + " \\\n  " + dir + "/pic.jpg\n");
+    EXPECT_EQ(mdb_cli::file_contents(depfile), output + ": \\\n  " + source + " \\\n  " + dir + "/pic.jpg\n");
 
     ASSERT_EQ(run(command + " --password override").status, 0);
     EXPECT_EQ(jetwriter::read_password(output), "override");
@@ -152,8 +154,9 @@ TEST(BuildFunction, FixtureWrittenAtBuildTime)
 {
     EXPECT_EQ(run(std::string("mdb-ver ") + quoted(FIXTURE_PATH)).out, "JET4\n");
     EXPECT_EQ(jetwriter::read_password(FIXTURE_PATH), "from-cmake");
-    EXPECT_EQ(mdb_cli::export_table(FIXTURE_PATH, "Items"),
-              (mdb_cli::Rows{{"1", u8"ネジ", "12.5", mdb_cli::hex("VELMORA\n")}, {"2", u8"ナット", "<NULL>", "<NULL>"}}));
+    EXPECT_EQ(
+        mdb_cli::export_table(FIXTURE_PATH, "Items"),
+        (mdb_cli::Rows{{"1", u8"ネジ", "12.5", mdb_cli::hex("VELMORA\n")}, {"2", u8"ナット", "<NULL>", "<NULL>"}}));
 }
 
 }  // namespace

@@ -23,7 +23,6 @@ struct VersionDialogParts {
 
 // Builds the shared parts on dialog, titled caption (Shift-JIS), with the
 // given coupling picture; the OK button is first in the tab order.
-VersionDialogParts shape_version_dialog(QDialog* dialog, const char* caption, const QImage& coupling,
-                                        int emblem_top);
+VersionDialogParts shape_version_dialog(QDialog* dialog, const char* caption, const QImage& coupling, int emblem_top);
 
 #endif

@@ -33,7 +33,7 @@ struct ShownMessageBox {
     std::string text;     // Shift-JIS, as given
     std::string caption;  // Shift-JIS, as given
     UINT type;
-    int answer;           // the answer the box gave
+    int answer;  // the answer the box gave
 };
 
 // Records boxes for as long as it exists (the innermost of nested recorders).

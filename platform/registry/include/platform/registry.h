@@ -72,11 +72,11 @@ public:
     std::string ReadString(const std::string& name);
     double ReadFloat(const std::string& name);
 
-    void WriteBool(const std::string& name, bool value);          // REG_DWORD 0 or 1
-    void WriteInteger(const std::string& name, int value);        // REG_DWORD
+    void WriteBool(const std::string& name, bool value);                        // REG_DWORD 0 or 1
+    void WriteInteger(const std::string& name, int value);                      // REG_DWORD
     void WriteString(const std::string& name, const std::string& value);        // REG_SZ
     void WriteExpandString(const std::string& name, const std::string& value);  // REG_EXPAND_SZ
-    void WriteFloat(const std::string& name, double value);       // 8-byte REG_BINARY
+    void WriteFloat(const std::string& name, double value);                     // 8-byte REG_BINARY
     void WriteBinaryData(const std::string& name, const void* data, size_t size);
 
 private:

@@ -19,16 +19,16 @@ typedef unsigned int UINT;
 #define LOWORD(dw) ((WORD)(((DWORD)(dw)) & 0xFFFF))
 
 struct VS_FIXEDFILEINFO {
-    DWORD dwSignature;       // VS_FFI_SIGNATURE
+    DWORD dwSignature;  // VS_FFI_SIGNATURE
     DWORD dwStrucVersion;
-    DWORD dwFileVersionMS;   // major << 16 | minor
-    DWORD dwFileVersionLS;   // release << 16 | build
+    DWORD dwFileVersionMS;  // major << 16 | minor
+    DWORD dwFileVersionLS;  // release << 16 | build
     DWORD dwProductVersionMS;
     DWORD dwProductVersionLS;
     DWORD dwFileFlagsMask;
     DWORD dwFileFlags;
     DWORD dwFileOS;
-    DWORD dwFileType;        // VFT_APP or VFT_DLL
+    DWORD dwFileType;  // VFT_APP or VFT_DLL
     DWORD dwFileSubtype;
     DWORD dwFileDateMS;
     DWORD dwFileDateLS;

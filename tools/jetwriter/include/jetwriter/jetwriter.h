@@ -30,8 +30,8 @@ private:
 };
 
 enum class ColumnType {
-    Integer,   // 16-bit signed
-    Long,      // Long Integer, 32-bit signed
+    Integer,  // 16-bit signed
+    Long,     // Long Integer, 32-bit signed
     Double,
     DateTime,  // days since 1899-12-30 as a double
     Text,      // Text(n): up to n UCS-2 characters, n from 1 to 255
@@ -54,7 +54,8 @@ public:
 
     Value() = default;  // NULL
     template <class T, std::enable_if_t<std::is_integral_v<T>, int> = 0>
-    Value(T v) : kind_(Kind::Integer), integer_(static_cast<std::int64_t>(v)) {}
+    Value(T v) : kind_(Kind::Integer), integer_(static_cast<std::int64_t>(v))
+    {}
     Value(double v) : kind_(Kind::Real), real_(v) {}
     Value(const char* sjis);  // a null pointer gives NULL
     Value(std::string sjis);
@@ -96,9 +97,9 @@ struct Table {
 };
 
 struct Database {
-    std::deque<Table> tables;  // adding a table leaves references to the others valid
-    std::string password;          // database password, at most 20 characters; empty for none
-    std::optional<double> created; // creation date (OLE date); the time of writing when unset
+    std::deque<Table> tables;       // adding a table leaves references to the others valid
+    std::string password;           // database password, at most 20 characters; empty for none
+    std::optional<double> created;  // creation date (OLE date); the time of writing when unset
 
     Table& add_table(std::string name, std::vector<Column> columns);
 };

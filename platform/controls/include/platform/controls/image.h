@@ -23,6 +23,7 @@ public:
     bool Empty() const { return picture_.isNull(); }
 
     bool Stretch = false;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

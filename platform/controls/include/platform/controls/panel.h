@@ -18,11 +18,27 @@ public:
 
     explicit TPanel(QWidget* parent, Bevel outer = bvRaised);
 
-    void setCaption(const QString& caption) { caption_ = caption; update(); }
+    void setCaption(const QString& caption)
+    {
+        caption_ = caption;
+        update();
+    }
     QString Caption() const { return caption_; }
-    void setColor(const QColor& color) { color_ = color; update(); }
-    void setFontColor(const QColor& color) { font_color_ = color; update(); }
-    void setBevel(Bevel outer) { bevel_ = outer; update(); }
+    void setColor(const QColor& color)
+    {
+        color_ = color;
+        update();
+    }
+    void setFontColor(const QColor& color)
+    {
+        font_color_ = color;
+        update();
+    }
+    void setBevel(Bevel outer)
+    {
+        bevel_ = outer;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

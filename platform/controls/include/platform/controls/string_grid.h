@@ -39,7 +39,11 @@ public:
     int GridLineWidth() const { return 1; }
     // Whole rows are selected; a click keeps the current column.
     bool RowSelect() const { return row_select_; }
-    void setRowSelect(bool on) { row_select_ = on; update(); }
+    void setRowSelect(bool on)
+    {
+        row_select_ = on;
+        update();
+    }
 
     QByteArray Cell(int col, int row) const;
     void setCell(int col, int row, const QByteArray& text);
