@@ -1,13 +1,10 @@
 // Dunmere: started by Parvell with a nominal diameter; one instance per
 // session, three forms, the message loop.
-#include <stdio.h>
-
 #include <exception>
 #include <string>
 
 #include <platform/application.h>
 #include <platform/findwindow.h>
-#include <platform/lasterror.h>
 #include <platform/msgbox.h>
 #include <platform/mutex.h>
 #include <platform/qt_japanese.h>
@@ -28,17 +25,9 @@ int main(int argc, char** argv)
         return 1;
     }
     keep_command_line(command_line.c_str());
-    HANDLE mutex = CreateMutexA(nullptr, TRUE, "Dunmere");
-    const DWORD error = GetLastError();
-    if (error == ERROR_ALREADY_EXISTS)
-        return 1;  // another Dunmere runs: it ends silently
-    if (error != 0) {
-        fprintf(stderr,
-                "Dunmere: no private session folder can be used "
-                "($XDG_RUNTIME_DIR/velmora or /tmp/velmora-<uid>), so a second start "
-                "could not be told apart\n");
+    HANDLE mutex = take_single_instance("Dunmere");
+    if (!mutex)
         return 1;
-    }
     try {
         Application->Initialize();
         Application->Title = "Merrowflex耐用年数計算システム";

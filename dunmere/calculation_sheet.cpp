@@ -6,10 +6,9 @@
 #include <string.h>
 
 #include <platform/module.h>
+#include <sheet_job.h>
 #include <sheet_pictures.h>
 #include <sheet_records.h>
-
-#include "Frm_waits.h"
 
 namespace {
 const char sheet_name[] = "Merrowflex耐用年数計算書";
@@ -19,27 +18,16 @@ int prt_sht_(const Jnt_inf* row, Sht_inf* sheet, TImage* drawing)
 {
     char doc[128];
     strcpy(doc, sheet_name);
-    Prt_ini ini;
-    fill_job_record(&ini, doc);
-
-    int result = ini_prt_(&ini);
-    if (result == 1) {
-        sta_wat_("印刷中", "耐用年数計算書を印刷中です", 250);
+    return print_sheet_job(doc, [&] {
         prt_ttl_(row);
-        if (prt_lgo_() && prt_drw_(drawing)) {
-            prt_pts_(row);
-            prt_cdt_(row, sheet);
-            prt_nte_();
-            prt_cau_();
-        } else {
-            result = 2;
-        }
-        end_prt_(&ini);
-        end_wat_();
-    } else if (result == 2 || result == 3) {
-        end_prt_(&ini);
-    }
-    return result;
+        if (!(prt_lgo_() && prt_drw_(drawing)))
+            return false;
+        prt_pts_(row);
+        prt_cdt_(row, sheet);
+        prt_nte_();
+        prt_cau_();
+        return true;
+    });
 }
 
 void prt_ttl_(const Jnt_inf* row)

@@ -3,12 +3,12 @@
 #include <platform/controls/string_grid.h>
 #include <platform/module.h>
 
+#include <sheet_job.h>
 #include <sheet_pictures.h>
 #include <sheet_records.h>
 
 #include "condition_text.h"
 #include "Frm_mans.h"
-#include "Frm_waits.h"
 #include "picture_stream.h"
 
 namespace {
@@ -32,25 +32,15 @@ int prt_sht_(Prd_inf* prd, Pdt_inf* pdt, Lnk_inf* grd, const char* ans)
 {
     char doc[128];
     format_text(doc, sizeof doc, "ゴム製品耐用年数計算書(%s)", prd->Name);
-    Prt_ini ini;
-    fill_job_record(&ini, doc);
-    int result = ini_prt_(&ini);
-    if (result == 1) {
-        sta_wat_("印刷中", "耐用年数計算書を印刷中です", 250);
+    return print_sheet_job(doc, [&] {
         prt_ttl_(prd, pdt);
-        if (prt_lgo_() && prt_drw_(prd) && prt_pts_(prd)) {
-            prt_cdt_(pdt, grd, ans);
-            prt_nte_();
-            prt_chk_();
-        } else {
-            result = 2;
-        }
-        end_prt_(&ini);
-        end_wat_();
-    } else if (result == 2 || result == 3) {
-        end_prt_(&ini);
-    }
-    return result;
+        if (!(prt_lgo_() && prt_drw_(prd) && prt_pts_(prd)))
+            return false;
+        prt_cdt_(pdt, grd, ans);
+        prt_nte_();
+        prt_chk_();
+        return true;
+    });
 }
 
 void prt_ttl_(Prd_inf* prd, Pdt_inf* pdt)

@@ -24,4 +24,10 @@ HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initial_owner, const ch
 // ends, as long as its handle would stay open.
 BOOL ReleaseMutex(HANDLE mutex);
 
+// The start of a program that runs once per session: the mutex `name`, made
+// and owned. Null when the program is to end with exit code 1: another
+// instance runs (said nowhere), or no session folder can be used (said on
+// standard error, so that a user can tell the two apart).
+HANDLE take_single_instance(const char* name);
+
 #endif
