@@ -1,37 +1,33 @@
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
 #include <string.h>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
 #include <sheet_pictures.h>
 #include <sheet_records.h>
 
-#include "testsupport/pdf_probe.h"
+#include "testsupport/files.h"
+#include "testsupport/print_journal.h"
 
 namespace {
 
 const std::string text_tail = u8"fnt_nam=\"ＭＳ ゴシック\"";
 
 // One job into a PDF with a journal; answers the journal's text.
-template <typename Elements>
-std::string journal_of(const TempFolder& dir, Elements elements)
+std::string journal_of_job(const TempFolder& dir, const std::function<void()>& elements)
 {
-    const std::string journal = dir.file("journal.txt");
-    setenv("TOLVANE_JOURNAL", journal.c_str(), 1);
-    setenv("TOLVANE_PDF", dir.file("sheet.pdf").c_str(), 1);
-    char doc[] = "試験";
-    Prt_ini ini;
-    fill_job_record(&ini, doc);
-    EXPECT_EQ(ini_prt_(&ini), 1);
-    elements();
-    end_prt_(&ini);
-    unsetenv("TOLVANE_JOURNAL");
-    unsetenv("TOLVANE_PDF");
-    return read_file(journal);
+    return journal_of(dir.file("sheet.pdf"), dir.file("journal.txt"), [&] {
+        char doc[] = "試験";
+        Prt_ini ini;
+        fill_job_record(&ini, doc);
+        EXPECT_EQ(ini_prt_(&ini), 1);
+        elements();
+        end_prt_(&ini);
+    });
 }
 
 }  // namespace
@@ -42,7 +38,7 @@ TEST(SheetPrint, HeadingAndPictures)
 {
     TempFolder dir;
     int emblem = -1, missing = -1, raising = -1, empty = -1;
-    const std::string journal = journal_of(dir, [&] {
+    const std::string journal = journal_of_job(dir, [&] {
         print_sheet_heading("表題", "製品 ( 50A×100 )");
         emblem = print_picture(149, 27, 46, 5.9595, [] { return bitmap_from_resource(HInstance, "EMBLEM"); });
         missing = print_picture(1, 2, 3, 4, [] { return bitmap_from_resource(HInstance, "NOSUCH"); });
