@@ -7,12 +7,14 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 
 #include <sarnet.h>
 
 #include "Frm_waits.h"
 #include "dunmere_app.h"
 #include "testsupport/pdf_probe.h"
+#include "testsupport/print_journal.h"
 
 #include <sheet_records.h>
 
@@ -26,25 +28,14 @@ namespace {
 
 class DunmereSheet : public DunmereApp {
 protected:
-    void TearDown() override
-    {
-        unsetenv("TOLVANE_PDF");
-        unsetenv("TOLVANE_JOURNAL");
-    }
-
     // Presses 印刷 with the output going to pdf (none: the print dialog)
     // and the calls to the journal; answers the journal.
     std::string print(const std::string& pdf)
     {
-        if (pdf.empty())
-            unsetenv("TOLVANE_PDF");
-        else
-            setenv("TOLVANE_PDF", pdf.c_str(), 1);
-        remove(journal.c_str());
-        setenv("TOLVANE_JOURNAL", journal.c_str(), 1);
-        Frm_Man->Btn_Prt->click();
-        pump();
-        return read_file(journal);
+        return journal_of(pdf, journal, [] {
+            Frm_Man->Btn_Prt->click();
+            pump();
+        });
     }
 
     // The words of the quantity column's rows ③ to ⑥, top to bottom.
@@ -95,34 +86,39 @@ TEST_F(DunmereSheet, TheWholeSheetOf100A3mmAnd10StartsCallByCall)
         EXPECT_EQ(system(("cp '" + pdf + "' '" + keep + "'").c_str()), 0);
 }
 
+// Three sizes: as the program starts, changed without a click (the size's
+// values with the result shown before), and computed anew.
 TEST_F(DunmereSheet, ThePdfShowsTheSizesValuesAndTheResultAsItStands)
 {
-    start("100");
-    print(pdf);
-    std::string text = pdf_text(pdf);
-    for (const char* expected :
+    const struct {
+        std::function<void()> set;
+        std::vector<const char*> texts;
+        std::vector<std::string> quantities;
+    } cases[] = {
+        {[] {},
          {"Merrowflex ( 100A×150L )", "max 120℃", "max 0.98MPa", "3mm", "10回", "推定繰返し寿命回数 : 137,339回",
-          "推定耐用年数 :", "約 37年 7ヶ月", "2024/03/05 09:07", "PV[???]"})
-        EXPECT_NE(text.find(sjis_to_utf8(expected)), std::string::npos) << sjis_to_utf8(expected);
-    EXPECT_EQ(quantities(pdf), (std::vector<std::string>{"6", "3", "6", "6"}));
-    EXPECT_GT(result_gap(pdf), 3.5) << "two half-width blanks of 12 pt, 4.2 mm";
-
-    // Changed without a click: the size's values with the result shown before.
-    Frm_Man->Cmb_Dia->setCurrentText("300");
-    Frm_Man->Cmb_Dwn->setCurrentText("1");
-    print(pdf);
-    text = pdf_text(pdf);
-    for (const char* expected :
-         {"Merrowflex ( 300A×200L )", "max 0.78MPa", "1mm", "推定繰返し寿命回数 : 1,069,169回", "約 37年 7ヶ月"})
-        EXPECT_NE(text.find(sjis_to_utf8(expected)), std::string::npos) << sjis_to_utf8(expected);
-    EXPECT_EQ(quantities(pdf), (std::vector<std::string>{"8", "4", "8", "8"}));
-
-    compute("65", "5", "0");
-    print(pdf);
-    text = pdf_text(pdf);
-    for (const char* expected : {"Merrowflex ( 65A×150L )", "0回", "推定繰返し寿命回数 : 42,387回", "約 42387回"})
-        EXPECT_NE(text.find(sjis_to_utf8(expected)), std::string::npos) << sjis_to_utf8(expected);
-    EXPECT_EQ(quantities(pdf), (std::vector<std::string>{"4", "2", "4", "4"}));
+          "推定耐用年数 :", "約 37年 7ヶ月", "2024/03/05 09:07", "PV[???]"},
+         {"6", "3", "6", "6"}},
+        {[] {
+             Frm_Man->Cmb_Dia->setCurrentText("300");
+             Frm_Man->Cmb_Dwn->setCurrentText("1");
+         },
+         {"Merrowflex ( 300A×200L )", "max 0.78MPa", "1mm", "推定繰返し寿命回数 : 1,069,169回", "約 37年 7ヶ月"},
+         {"8", "4", "8", "8"}},
+        {[] { compute("65", "5", "0"); },
+         {"Merrowflex ( 65A×150L )", "0回", "推定繰返し寿命回数 : 42,387回", "約 42387回"},
+         {"4", "2", "4", "4"}},
+    };
+    start("100");
+    for (const auto& c : cases) {
+        c.set();
+        print(pdf);
+        const std::string text = pdf_text(pdf);
+        for (const char* expected : c.texts)
+            EXPECT_NE(text.find(sjis_to_utf8(expected)), std::string::npos) << sjis_to_utf8(expected);
+        EXPECT_EQ(quantities(pdf), c.quantities) << sjis_to_utf8(c.texts[0]);
+        EXPECT_GT(result_gap(pdf), 3.5) << "two half-width blanks of 12 pt, 4.2 mm";
+    }
     EXPECT_TRUE(boxes_->boxes().empty());
 }
 
