@@ -6,10 +6,8 @@
 
 #include <dirent.h>
 #include <signal.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <time.h>
 
 #include <algorithm>
 #include <unistd.h>
@@ -20,6 +18,7 @@
 #include <platform/msgbox.h>
 #include <platform/qt_text.h>
 #include <testsupport/child_process.h>
+#include <testsupport/pdf_probe.h>
 
 #include "Frm_mans.h"
 #include "Frm_slcs.h"
@@ -30,23 +29,11 @@ namespace {
 const char dunmere_caption[] = "ヴェルモラ株式会社 【 Merrowflex耐用年数計算システム 】";
 const char refusal[] = "この実行ファイルは単体では起動しません。\n\rParvell.exeを実行して下さい。";
 
-long long now_ms()
-{
-    struct timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
-}
-
 // Waits up to 20 s for check to hold, running Qt's events meanwhile.
 template <class Check>
 bool comes_true(Check check)
 {
-    for (long long deadline = now_ms() + 20000; now_ms() < deadline; usleep(10000)) {
-        QCoreApplication::processEvents();
-        if (check())
-            return true;
-    }
-    return false;
+    return QTest::qWaitFor(check, 20000);
 }
 
 class DunmereProgram : public ::testing::Test {
@@ -102,14 +89,7 @@ TEST_F(DunmereProgram, ASecondDunmereEndsSilentlyAlsoAfterTheFirstWasKilled)
 // one stops it before its first window.
 TEST(DunmereBinding, LoadsQuillonSarnetAndTolvaneByImport)
 {
-    FILE* pipe = popen((std::string("readelf -d '") + DUNMERE_EXE + "'").c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string needed;
-    char line[512];
-    while (fgets(line, sizeof line, pipe))
-        if (strstr(line, "(NEEDED)"))
-            needed += line;
-    ASSERT_EQ(pclose(pipe), 0);
+    const std::string needed = command_output(std::string("readelf -d '") + DUNMERE_EXE + "'");
     for (const char* library : {"[libquillon.so]", "[libsarnet.so]", "[libtolvane.so]"})
         EXPECT_NE(needed.find(library), std::string::npos) << library << " is not bound:\n" << needed;
 }
