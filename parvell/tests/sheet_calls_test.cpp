@@ -7,8 +7,6 @@
 
 #include <string.h>
 
-#include <algorithm>
-
 #include <QApplication>
 
 #include <tolvane.h>
@@ -127,19 +125,17 @@ protected:
 TEST_F(SheetCalls, AnOpenJobIsFramedByTheWaitDialog)
 {
     print_with(1);
-    ASSERT_EQ(calls.size(), 13u);
-    EXPECT_EQ(calls.front().name, "ini_prt_");
+    std::vector<std::string> expected = {"ini_prt_"};
+    expected.insert(expected.end(), 8, "prt_lin_");
+    expected.insert(expected.end(), {"prt_rct_", "prt_txt_", "prt_txt_", "end_prt_"});
+    ASSERT_EQ(names(), expected);
     EXPECT_FALSE(calls.front().waiting);
     EXPECT_FALSE(calls.front().enabled);
     for (size_t i = 1; i < calls.size(); ++i) {
         EXPECT_TRUE(calls[i].waiting) << i;
         EXPECT_FALSE(calls[i].enabled) << i;
     }
-    EXPECT_EQ(calls.back().name, "end_prt_");
     EXPECT_EQ(calls.back().record, calls.front().record);
-    const std::vector<std::string> called = names();
-    EXPECT_EQ(std::count(called.begin(), called.end(), "prt_txt_"), 2);
-    EXPECT_EQ(std::count(called.begin(), called.end(), "prt_grf_"), 0);
     EXPECT_TRUE(boxes_->boxes().empty()) << ::testing::PrintToString(box_texts());
     EXPECT_EQ(QApplication::activeWindow(), Frm_Man);
 
@@ -153,8 +149,7 @@ TEST_F(SheetCalls, DeclinedJobsEndQuietly)
 {
     for (int answer : {2, 3}) {
         print_with(answer);
-        EXPECT_EQ(names(), (std::vector<std::string>{"ini_prt_", "end_prt_"})) << answer;
-        ASSERT_EQ(calls.size(), 2u);
+        ASSERT_EQ(names(), (std::vector<std::string>{"ini_prt_", "end_prt_"})) << answer;
         EXPECT_EQ(calls[1].record, calls[0].record);
         EXPECT_FALSE(calls[1].waiting);
     }

@@ -234,22 +234,20 @@ TEST_F(SheetCases, ConditionRowsAndResult)
     EXPECT_EQ(rows[0].rfind(sjis_to_utf8("推定耐用年数 : "), 0), 0u);
 }
 
-// A product without a drawing prints the whole sheet; a drawing that is no
-// JPEG picture ends the sheet after the emblem, and so does a parts table
-// whose token lists cannot be built; no message in either case.
+// A drawing that is no JPEG picture ends the sheet after the emblem, and so
+// does a parts table whose token lists cannot be built; no message in either
+// case. (A product without a drawing prints whole, as the cases above show.)
 TEST_F(SheetCases, APictureOrPartsTableThatFailsEndsTheSheet)
 {
     const std::string emblem_then_end = "prt_grf_ x=149 y=27 wid=46 hgt=5.9595 mod=1 pic=165x22 -> 1\nend_prt_ ";
     select_product(1);
-    print_sheet("x", 1);
     fail_token_lists = true;
     const std::string failed_parts = print_sheet("x", 2);
     fail_token_lists = false;
     EXPECT_NE(failed_parts.find(emblem_then_end), std::string::npos) << failed_parts;
 
     select_product(5);
-    print_sheet("x", 2);
-    const std::string journal = print_journal();
+    const std::string journal = print_sheet("x", 2);
     EXPECT_EQ(journal.find("prt_grf_ x=29.5"), std::string::npos);
     EXPECT_EQ(journal_texts(journal).size(), 2u);  // title and product line
     EXPECT_NE(journal.find(emblem_then_end), std::string::npos) << journal;
