@@ -34,8 +34,9 @@ TEST_F(DunmereWindow, StartsWithTheNumberOfItsCommandLineOr50)
     EXPECT_EQ(result(), " 約 37年 7ヶ月");
     EXPECT_TRUE(boxes_->boxes().empty());
     // DUNMERE_SCREENSHOT=file.png keeps a picture of the window.
-    if (const char* png = getenv("DUNMERE_SCREENSHOT"))
+    if (const char* png = getenv("DUNMERE_SCREENSHOT")) {
         EXPECT_TRUE(Frm_Man->grab().save(QString::fromLocal8Bit(png), "PNG")) << png;
+    }
 }
 
 // A changed input keeps the old result until the click; the click gives

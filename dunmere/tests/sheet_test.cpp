@@ -82,8 +82,9 @@ TEST_F(DunmereSheet, TheWholeSheetOf100A3mmAnd10StartsCallByCall)
     EXPECT_TRUE(Frm_Man->isEnabled());
     EXPECT_TRUE(Frm_Man->isVisible());
     // DUNMERE_SHEET=file.pdf keeps the sheet.
-    if (const char* keep = getenv("DUNMERE_SHEET"))
+    if (const char* keep = getenv("DUNMERE_SHEET")) {
         EXPECT_EQ(system(("cp '" + pdf + "' '" + keep + "'").c_str()), 0);
+    }
 }
 
 // Three sizes: as the program starts, changed without a click (the size's
