@@ -9,26 +9,6 @@
 
 namespace {
 
-const QColor section_blue = bgr_color(11556864);  // red 0, green 88, blue 176
-const QColor answer_yellow = bgr_color(8454143);  // red 255, green 255, blue 128
-
-TPanel* heading_panel(QWidget* parent, const char* text, int left, int top, int width, int height)
-{
-    auto* panel = new TPanel(parent, TPanel::bvLowered);
-    panel->setGeometry(left, top, width, height);
-    panel->setColor(Qt::black);
-    panel->setFontColor(Qt::white);
-    panel->setCaption(qt_from_sjis(text));
-    return panel;
-}
-
-TPanel* section_panel(QWidget* parent, const char* text, int left, int top, int width, int height)
-{
-    TPanel* panel = heading_panel(parent, text, left, top, width, height);
-    panel->setColor(section_blue);
-    return panel;
-}
-
 TComboBoxooo* drop_down_list(QWidget* parent, int left, int top, int width, std::initializer_list<const char*> items,
                              int selected)
 {
@@ -38,17 +18,6 @@ TComboBoxooo* drop_down_list(QWidget* parent, int left, int top, int width, std:
         list->addItem(qt_from_sjis(item));
     list->setCurrentIndex(selected);
     return list;
-}
-
-TBitBtn* big_button(QWidget* parent, const char* text, const QImage& glyph, int left, int top)
-{
-    auto* button = new TBitBtn(parent);
-    button->setGeometry(left, top, 69, 65);
-    button->setFont(make_font("ＭＳ ゴシック", -13, true));
-    button->setText(qt_from_sjis(text));
-    button->setGlyph(glyph);
-    button->setAutoDefault(true);  // Enter on the focused button presses it
-    return button;
 }
 
 // The coupling drawing the program carries: a JPEG picture, decoded once.
@@ -68,9 +37,7 @@ QImage coupling_drawing()
 void TFrm_Man::build_form()
 {
     setWindowTitle(qt_from_sjis("ヴェルモラ株式会社 【 Merrowflex耐用年数計算システム 】"));
-    setFixedSize(636, 258);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    set_main_window_frame(this, 636, 258);
     setFont(make_font("ＭＳ ゴシック", -13));
     set_button_face(this);
 
@@ -112,14 +79,13 @@ void TFrm_Man::build_form()
     Edt_Ans->setGeometry(8, 86, 153, 24);
     Edt_Ans->setReadOnly(true);
     Edt_Ans->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
-    Edt_Ans->setFont(make_font("ＭＳ ゴシック", -16));
-    QPalette answer = Edt_Ans->palette();
-    answer.setColor(QPalette::Base, answer_yellow);
-    answer.setColor(QPalette::Text, Qt::black);
-    Edt_Ans->setPalette(answer);
+    set_answer_look(Edt_Ans);
 
     Btn_Prt = big_button(this, "印刷", printer_glyph(), 488, 190);
     Btn_Cls = big_button(this, "閉じる", door_glyph(), 564, 190);
+    // Enter on a focused big button presses it.
+    for (TBitBtn* button : {Btn_Clc, Btn_Prt, Btn_Cls})
+        button->setAutoDefault(true);
     Img_drw = new TImage(this);
     Img_drw->setGeometry(20, 196, 37, 33);
     Img_drw->Stretch = true;

@@ -3,34 +3,13 @@
 #include <QPainterPath>
 
 #include <platform/application.h>
-
 #include <platform/form_look.h>
+
 #include "Frm_mans.h"
 
 const char TFrm_Man::caption[] = "ヴェルモラ株式会社 【 ゴム製品耐用年数計算システム 】";
 
 namespace {
-
-const QColor section_blue = bgr_color(11556864);  // red 0, green 88, blue 176
-const QColor answer_yellow = bgr_color(8454143);  // red 255, green 255, blue 128
-
-TPanel* heading_panel(QWidget* parent, const char* text, int left, int top, int width, int height)
-{
-    auto* panel = new TPanel(parent, TPanel::bvLowered);
-    panel->setGeometry(left, top, width, height);
-    panel->setColor(Qt::black);
-    panel->setFontColor(Qt::white);
-    panel->setFont(make_font("ＭＳ ゴシック", -13));
-    panel->setCaption(qt_from_sjis(text));
-    return panel;
-}
-
-TPanel* section_panel(QWidget* parent, const char* text, int left, int top, int width, int height)
-{
-    TPanel* panel = heading_panel(parent, text, left, top, width, height);
-    panel->setColor(section_blue);
-    return panel;
-}
 
 TListBox* list_box(QWidget* parent, int left, int top, int width, int height)
 {
@@ -66,24 +45,12 @@ TBitBtn* start_button(QWidget* parent, int left, int top)
     return button;
 }
 
-TBitBtn* big_button(QWidget* parent, const char* text, const QImage& glyph, int left)
-{
-    auto* button = new TBitBtn(parent);
-    button->setGeometry(left, 632, 69, 65);
-    button->setFont(make_font("ＭＳ ゴシック", -13, true));
-    button->setText(qt_from_sjis(text));
-    button->setGlyph(glyph);
-    return button;
-}
-
 }  // namespace
 
 void TFrm_Man::build_form()
 {
     setWindowTitle(qt_from_sjis(caption));
-    setFixedSize(949, 701);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    set_main_window_frame(this, 949, 701);
     setFont(make_font("ＭＳ Ｐゴシック", -12));
     setMouseTracking(true);
     set_button_face(this);
@@ -124,11 +91,7 @@ void TFrm_Man::build_form()
     Edt_Ans = new TEditooo(Pnl_Ans2);
     Edt_Ans->setGeometry(174, 8, 131, 24);
     Edt_Ans->setReadOnly(true);
-    Edt_Ans->setFont(make_font("ＭＳ ゴシック", -16));
-    QPalette answer = Edt_Ans->palette();
-    answer.setColor(QPalette::Base, answer_yellow);
-    answer.setColor(QPalette::Text, Qt::black);
-    Edt_Ans->setPalette(answer);
+    set_answer_look(Edt_Ans);
 
     Grp_Lfe = new QGroupBox(qt_from_sjis("耐用年数について"), Pnl_Ans2);
     Grp_Lfe->setGeometry(8, 44, 361, 141);
@@ -185,8 +148,8 @@ void TFrm_Man::build_form()
     Btn_St21 = start_button(Pnl_Rpd2, 212, 128);
     Btn_St22 = start_button(Pnl_Rpd2, 212, 156);
 
-    Btn_Prt = big_button(this, "印刷", printer_glyph(), 800);
-    Btn_Cls = big_button(this, "閉じる", door_glyph(), 876);
+    Btn_Prt = big_button(this, "印刷", printer_glyph(), 800, 632);
+    Btn_Cls = big_button(this, "閉じる", door_glyph(), 876, 632);
 
     // Events
     Lbx_Pip->OnClick = [this](QObject* s) { Lbx_PipClick(s); };

@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <platform/application.h>
+#include <platform/controls/bit_btn.h>
+#include <platform/controls/panel.h>
 #include <platform/screen.h>
 
 void set_button_face(QWidget* form)
@@ -16,6 +18,50 @@ void set_button_face(QWidget* form)
     palette.setColor(QPalette::Window, QColor(240, 240, 240));
     form->setPalette(palette);
     form->setAutoFillBackground(true);
+}
+
+void set_main_window_frame(QWidget* form, int width, int height)
+{
+    form->setFixedSize(width, height);
+    form->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+}
+
+TPanel* heading_panel(QWidget* parent, const char* text, int left, int top, int width, int height)
+{
+    auto* panel = new TPanel(parent, TPanel::bvLowered);
+    panel->setGeometry(left, top, width, height);
+    panel->setColor(Qt::black);
+    panel->setFontColor(Qt::white);
+    panel->setFont(make_font("ＭＳ ゴシック", -13));
+    panel->setCaption(qt_from_sjis(text));
+    return panel;
+}
+
+TPanel* section_panel(QWidget* parent, const char* text, int left, int top, int width, int height)
+{
+    TPanel* panel = heading_panel(parent, text, left, top, width, height);
+    panel->setColor(bgr_color(11556864));  // red 0, green 88, blue 176
+    return panel;
+}
+
+void set_answer_look(QWidget* box)
+{
+    box->setFont(make_font("ＭＳ ゴシック", -16));
+    QPalette answer = box->palette();
+    answer.setColor(QPalette::Base, bgr_color(8454143));  // red 255, green 255, blue 128
+    answer.setColor(QPalette::Text, Qt::black);
+    box->setPalette(answer);
+}
+
+TBitBtn* big_button(QWidget* parent, const char* text, const QImage& glyph, int left, int top)
+{
+    auto* button = new TBitBtn(parent);
+    button->setGeometry(left, top, 69, 65);
+    button->setFont(make_font("ＭＳ ゴシック", -13, true));
+    button->setText(qt_from_sjis(text));
+    button->setGlyph(glyph);
+    return button;
 }
 
 QLabel* form_label(QWidget* parent, const char* text, int left, int top)
