@@ -1,6 +1,4 @@
 // The main window's controls as the form lays them out.
-#include <QPainter>
-#include <QPainterPath>
 
 #include <platform/application.h>
 #include <platform/form_look.h>
