@@ -1,33 +1,26 @@
 #include "database.h"
 
-#include <mdbtools.h>
+#include "libmdb.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <unordered_set>
 #include <vector>
 
+#include "catalog.h"
 #include "header_page.h"
 #include "jet/errors.h"
 #include "platform/charset.h"
+#include "table_definition.h"
+#include "table_rows.h"
 
 namespace jet {
 namespace {
 
-// Largest text a column yields, in Shift-JIS bytes (memo columns included).
-constexpr size_t kBindSize = 64 * 1024;
-constexpr int kOffsetMask = 0x1FFF;
-
-// A long value's reference: its length in the low 30 bits, and whether it
-// stands in the row itself or on one page row; neither means a page chain.
-constexpr uint32_t kInlineValue = 0x80000000;
-constexpr uint32_t kSingleRowValue = 0x40000000;
-constexpr uint32_t kLengthMask = 0x3FFFFFFF;
-// Far above any picture or document of a product; a longer value is taken
-// for damage rather than read into memory.
-constexpr size_t kLongValueCap = 64 * 1024 * 1024;
+// What one result may hold in memory. A damaged file can list one row many
+// times or point many rows at one long value; past this it is taken for
+// damage rather than read on.
+constexpr size_t kResultCap = 256 * 1024 * 1024;
 
 std::string quoted(const std::string& name)
 {
@@ -63,18 +56,6 @@ void convert_texts_to_sjis(MdbHandle* mdb, uint16_t code_page)
     mdb->iconv_out = out;
 }
 
-struct TableDeleter {
-    void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
-};
-using TablePtr = std::unique_ptr<MdbTableDef, TableDeleter>;
-
-std::string take_text(char* text)
-{
-    std::string s = text ? text : "";
-    g_free(text);
-    return s;
-}
-
 bool is_numeric_type(int type)
 {
     switch (type) {
@@ -94,128 +75,6 @@ bool is_numeric_type(int type)
 bool is_sortable_type(int type)
 {
     return type != MDB_OLE && type != MDB_BINARY && type != MDB_COMPLEX;
-}
-
-int64_t read_int64_le(const unsigned char* p)
-{
-    uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i)
-        bits = (bits << 8) | p[i];
-    return (int64_t)bits;
-}
-
-EDatabaseError damaged_long_value(MdbColumn* column, const char* what)
-{
-    return EDatabaseError(std::string("The long value of the column ") + quoted(column->name) + " is damaged: " + what);
-}
-
-// The long value whose 12-byte reference the fetch left in the column's
-// bound buffer, read piece by piece along its page chain. A damaged chain
-// (one pointing back to a piece already read, ending early or running past
-// the length the reference declares) raises instead of being followed for
-// ever.
-std::string read_long_value(MdbHandle* mdb, MdbColumn* column)
-{
-    unsigned char reference[MDB_MEMO_OVERHEAD];
-    std::memcpy(reference, column->bind_ptr, sizeof reference);
-    const uint32_t header = (uint32_t)mdb_get_int32(reference, 0);
-    const size_t declared = header & kLengthMask;
-    const bool chained = (header & (kInlineValue | kSingleRowValue)) == 0;
-    if (declared > kLongValueCap)
-        throw damaged_long_value(column, "its length is beyond reason");
-    if ((header & kInlineValue) && (header & kSingleRowValue))
-        throw damaged_long_value(column, "its reference is not one of a long value");
-    if (declared == 0)
-        return std::string();
-
-    // Each piece lands in the bound buffer, overwriting the reference.
-    const char* piece = (const char*)column->bind_ptr;
-    std::string value;
-    value.reserve(declared);
-    size_t length = mdb_ole_read(mdb, column, reference, kBindSize);
-    std::unordered_set<uint32_t> pieces_read{(uint32_t)mdb_get_int32(reference, 4)};
-    while (length > 0) {
-        if (value.size() + length > declared)
-            throw damaged_long_value(column, "it runs past its length");
-        value.append(piece, length);
-        if (!chained || column->cur_blob_pg_row == 0)
-            break;
-        if (!pieces_read.insert(column->cur_blob_pg_row).second)
-            throw damaged_long_value(column, "its page chain points back");
-        length = mdb_ole_read_next(mdb, column, reference);
-    }
-    if (value.size() != declared)
-        throw damaged_long_value(column, "it ends before its length");
-    return value;
-}
-
-// One field of the row just fetched (mdb->pg_buf holds its page).
-Value decode(MdbHandle* mdb, MdbColumn* column, const MdbField& field)
-{
-    Value v;
-    if (column->col_type == MDB_BOOL) {
-        // A yes/no value lives in the null mask: a set bit is yes.
-        v.kind = Value::Boolean;
-        v.integer = field.is_null ? 0 : -1;
-        return v;
-    }
-    if (field.is_null)
-        return v;
-    const unsigned char* pg = mdb->pg_buf;
-    const int at = field.start;
-    switch (column->col_type) {
-    case MDB_BYTE:
-        v.kind = Value::Integer;
-        v.integer = mdb_get_byte(mdb->pg_buf, at);
-        break;
-    case MDB_INT:
-        v.kind = Value::Integer;
-        v.integer = (int16_t)mdb_get_int16(mdb->pg_buf, at);
-        break;
-    case MDB_LONGINT:
-    case MDB_COMPLEX:
-        v.kind = Value::Integer;
-        v.integer = (int32_t)mdb_get_int32(mdb->pg_buf, at);
-        break;
-    case MDB_FLOAT:
-        v.kind = Value::Float;
-        v.real = mdb_get_single(mdb->pg_buf, at);
-        break;
-    case MDB_DOUBLE:
-    case MDB_DATETIME:
-        v.kind = Value::Float;
-        v.real = mdb_get_double(mdb->pg_buf, at);
-        break;
-    case MDB_MONEY:
-        v.kind = Value::Float;
-        v.real = (double)read_int64_le(pg + at) / 10000.0;
-        break;
-    case MDB_NUMERIC: {
-        std::string text = take_text(mdb_numeric_to_string(mdb, at, column->col_scale, column->col_prec));
-        v.kind = Value::Float;
-        std::from_chars(text.data(), text.data() + text.size(), v.real);
-        break;
-    }
-    case MDB_TEXT:
-    case MDB_MEMO:
-        v.kind = Value::Text;
-        v.bytes = take_text(mdb_col_to_string(mdb, mdb->pg_buf, at, column->col_type, field.siz));
-        break;
-    case MDB_REPID:
-        v.kind = Value::Text;
-        v.bytes = take_text(mdb_uuid_to_string(mdb->pg_buf, at));
-        break;
-    case MDB_OLE:
-        v.kind = Value::Blob;
-        v.bytes = read_long_value(mdb, column);
-        break;
-    default:
-        v.kind = Value::Blob;
-        if (field.siz > 0)
-            v.bytes.assign((const char*)pg + at, (size_t)field.siz);
-        break;
-    }
-    return v;
 }
 
 bool matches(const Value& v, int64_t wanted)
@@ -261,6 +120,7 @@ bool less(const Value& a, const Value& b)
 
 struct Database::Handle {
     MdbHandle* mdb = nullptr;
+    std::vector<CatalogEntryPtr> tables;
     ~Handle()
     {
         if (mdb)
@@ -298,9 +158,12 @@ std::unique_ptr<Database> Database::open(const ConnectionSettings& settings)
     if (!handle->mdb)
         throw EDatabaseError("Unrecognized database format " + quoted(settings.data_source));
     convert_texts_to_sjis(handle->mdb, header.code_page);
-    mdb_set_bind_size(handle->mdb, kBindSize);
-    if (!mdb_read_catalog(handle->mdb, MDB_TABLE))
-        throw EDatabaseError("The catalog of " + quoted(settings.data_source) + " cannot be read");
+    mdb_set_bind_size(handle->mdb, kTextCap);
+    try {
+        handle->tables = read_catalog(handle->mdb);
+    } catch (const EDatabaseError& e) {
+        throw EDatabaseError("The catalog of " + quoted(settings.data_source) + " cannot be read: " + e.what());
+    }
     return std::unique_ptr<Database>(new Database(std::move(handle)));
 }
 
@@ -308,18 +171,13 @@ std::unique_ptr<ResultSet> Database::select(const Statement& st)
 {
     MdbHandle* mdb = handle_->mdb;
     MdbCatalogEntry* entry = nullptr;
-    for (unsigned i = 0; i < mdb->num_catalog && !entry; ++i) {
-        auto* e = (MdbCatalogEntry*)g_ptr_array_index(mdb->catalog, i);
-        if (e->object_type == MDB_TABLE && same_sjis_name(e->object_name, st.table))
-            entry = e;
-    }
+    for (const CatalogEntryPtr& e : handle_->tables)
+        if (!entry && same_sjis_name(e->object_name, st.table))
+            entry = e.get();
     if (!entry)
         throw EDatabaseError("The table " + quoted(st.table) + " does not exist");
 
-    TablePtr table(mdb_read_table(entry));
-    if (!table || !mdb_read_columns(table.get()))
-        throw EDatabaseError("The table " + quoted(st.table) + " cannot be read");
-
+    TablePtr table = read_table_definition(entry);
     auto result = std::make_unique<ResultSet>();
     const unsigned ncols = table->num_cols;
     std::vector<MdbColumn*> columns(ncols);
@@ -346,31 +204,20 @@ std::unique_ptr<ResultSet> Database::select(const Statement& st)
             throw EDatabaseError("Cannot sort on the column " + quoted(st.order_column));
     }
 
-    // Blob columns are read through their bound 12-byte reference.
-    std::vector<std::vector<char>> blob_buffers;
-    for (unsigned i = 0; i < ncols; ++i) {
-        if (columns[i]->col_type == MDB_OLE) {
-            blob_buffers.emplace_back(kBindSize);
-            mdb_bind_column(table.get(), (int)i + 1, blob_buffers.back().data(), nullptr);
-        }
-    }
-
-    std::vector<MdbField> fields(ncols ? ncols : 1);
     uint32_t stored = 0;
-    mdb_rewind_table(table.get());
-    while (mdb_fetch_row(table.get())) {
-        // The fetch has checked the row; crack it again for its nulls.
-        int start = 0;
-        size_t size = 0;
-        if (mdb_find_row(mdb, (int)table->cur_row - 1, &start, &size) != 0 ||
-            mdb_crack_row(table.get(), start & kOffsetMask, size, fields.data()) < 0)
-            continue;
-        if (st.has_where && !matches(decode(mdb, columns[where_col], fields[where_col]), st.where_value))
-            continue;
-        for (unsigned i = 0; i < ncols; ++i)
-            result->cells.push_back(decode(mdb, columns[i], fields[i]));
+    size_t held = 0;
+    for_each_row(table.get(), [&](const MdbField* fields) {
+        if (st.has_where && !matches(decode_field(mdb, columns[where_col], fields[where_col]), st.where_value))
+            return;
+        for (unsigned i = 0; i < ncols; ++i) {
+            result->cells.push_back(decode_field(mdb, columns[i], fields[i]));
+            held += sizeof(Value) + result->cells.back().bytes.size();
+        }
+        if (held > kResultCap)
+            throw EDatabaseError("The table " + quoted(st.table) +
+                                 " holds more than a result can: the file is damaged");
         result->order.push_back(stored++);
-    }
+    });
 
     if (st.has_order) {
         const ResultSet& r = *result;

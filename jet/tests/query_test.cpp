@@ -435,4 +435,12 @@ TEST(Jet4File, ADamagedLongValueChainRaisesInsteadOfReadingForEver)
         chain_on(damaged, page, next);
         EXPECT_NE(load(damaged).find("'Picture'"), std::string::npos) << page << " -> " << next;
     }
+
+    // A reference declaring more than any picture may hold is refused before
+    // anything of it is read.
+    std::string damaged = intact;
+    const size_t reference = damaged.find(std::string("\x10\x27\0\0\0", 5) + (char)lval[0]);
+    ASSERT_NE(reference, std::string::npos);
+    damaged.replace(reference, 4, "\x01\0\0\x04", 4);  // 64 MiB and one byte
+    EXPECT_NE(load(damaged).find("beyond reason"), std::string::npos);
 }

@@ -1,0 +1,72 @@
+#include "catalog.h"
+
+#include <cstdio>
+#include <string>
+
+#include "jet/errors.h"
+#include "platform/charset.h"
+#include "table_definition.h"
+#include "table_rows.h"
+
+namespace jet {
+namespace {
+
+constexpr unsigned long kCatalogPage = 2;
+// The object's type is in the low seven bits of its Type; the page of its
+// definition in the low 24 bits of its Id.
+constexpr int64_t kObjectTypeMask = 0x7F;
+constexpr int64_t kDefinitionPageMask = 0x00FFFFFF;
+
+CatalogEntryPtr new_entry(MdbHandle* mdb, const std::string& name, unsigned long page)
+{
+    auto entry = std::make_unique<MdbCatalogEntry>();
+    entry->mdb = mdb;
+    entry->object_type = MDB_TABLE;
+    entry->table_pg = page;
+    std::snprintf(entry->object_name, sizeof entry->object_name, "%s", name.c_str());
+    return entry;
+}
+
+unsigned column_named(MdbTableDef* table, const char* name)
+{
+    for (unsigned i = 0; i < table->num_cols; ++i) {
+        auto* column = (MdbColumn*)g_ptr_array_index(table->columns, i);
+        if (same_sjis_name(column->name, name))
+            return i;
+    }
+    throw EDatabaseError(std::string("The catalog has no column '") + name + "'");
+}
+
+int64_t whole_number(const Value& v)
+{
+    switch (v.kind) {
+    case Value::Null: return 0;
+    case Value::Integer:
+    case Value::Boolean: return v.integer;
+    default: throw EDatabaseError("The catalog is damaged: a number column holds no number");
+    }
+}
+
+}  // namespace
+
+std::vector<CatalogEntryPtr> read_catalog(MdbHandle* mdb)
+{
+    CatalogEntryPtr catalog = new_entry(mdb, "MSysObjects", kCatalogPage);
+    TablePtr table = read_table_definition(catalog.get());
+    const unsigned id = column_named(table.get(), "Id");
+    const unsigned name = column_named(table.get(), "Name");
+    const unsigned type = column_named(table.get(), "Type");
+    auto column = [&](unsigned i) { return (MdbColumn*)g_ptr_array_index(table->columns, i); };
+
+    std::vector<CatalogEntryPtr> tables;
+    for_each_row(table.get(), [&](const MdbField* fields) {
+        if ((whole_number(decode_field(mdb, column(type), fields[type])) & kObjectTypeMask) != MDB_TABLE)
+            return;
+        const unsigned long page =
+            (unsigned long)(whole_number(decode_field(mdb, column(id), fields[id])) & kDefinitionPageMask);
+        tables.push_back(new_entry(mdb, decode_field(mdb, column(name), fields[name]).bytes, page));
+    });
+    return tables;
+}
+
+}  // namespace jet
