@@ -4,6 +4,8 @@
 //   page 2            definition of the catalog MSysObjects
 //   pages 3 ...       definitions of the tables, in their order
 //   then per table    its long-value pages, then its data pages, side by side
+//                     (the catalog's first: its long values are the tables'
+//                     property blocks in MSysObjects.LvProp)
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +21,7 @@
 #include "long_values.h"
 #include "ole_date.h"
 #include "page_file.h"
+#include "property_block.h"
 #include "row_encoder.h"
 #include "table_definition.h"
 #include "table_layout.h"
@@ -53,13 +56,17 @@ Table catalog_table(const Database& database, double created)
         {"LvModule", ColumnType::OLE},
         {"LvProp", ColumnType::OLE},
     };
-    auto add = [&](std::uint32_t page, const std::string& name, std::int32_t flags) {
+    auto add = [&](std::uint32_t page, const std::string& name, std::int32_t flags, Value properties) {
         catalog.add_row({page, 0, name, kTableObject, created, created, flags, Value(), Value(), Value(), Value(),
-                         Value(), Value(), Value()});
+                         Value(), Value(), std::move(properties)});
     };
-    add(kCatalogPage, catalog.name, kSystemObjectFlags);
-    for (std::size_t i = 0; i < database.tables.size(); ++i)
-        add(kCatalogPage + 1 + static_cast<std::uint32_t>(i), database.tables[i].name, 0);
+    add(kCatalogPage, catalog.name, kSystemObjectFlags, Value());
+    for (std::size_t i = 0; i < database.tables.size(); ++i) {
+        const Table& table = database.tables[i];
+        Bytes properties = property_block(table);
+        add(kCatalogPage + 1 + static_cast<std::uint32_t>(i), table.name, 0,
+            properties.empty() ? Value() : Value(std::move(properties)));
+    }
     return catalog;
 }
 

@@ -6,6 +6,8 @@
 #include <map>
 #include <sstream>
 
+#include <platform/charset.h>
+
 #include "jetwriter/jetwriter.h"
 #include "ole_date.h"
 #include "text_codec.h"
@@ -24,6 +26,11 @@ const char kHelp[] =
     "  table Name (Column Type, ...)    starts a table; the column list may run over several lines\n"
     "  value, value, ...                one row of the last table; a line that ends with a comma\n"
     "                                   goes on on the next line\n"
+    "  property Name value              a property of the last table, such as its Description\n"
+    "  property Column.Name value       a property of one of its columns, such as its Caption\n"
+    "\n"
+    "A property's value is a \"text\", a whole number (a Long) or yes or no; the properties are\n"
+    "stored as Jet 4 stores them, in the table's row of the catalog MSysObjects (column LvProp).\n"
     "\n"
     "Types: Long (32-bit integer), Integer (16-bit), Double, DateTime,\n"
     "       Text(n) (up to n characters, n from 1 to 255), Memo (long text), OLE (long binary).\n"
@@ -40,6 +47,8 @@ const char kHelp[] =
     "The source is UTF-8; keywords and type names may be written in any case.\n"
     "Example:\n"
     "  table Mst_Pipe (ID Long, Name Text(16), Photo OLE)\n"
+    "  property Description \"配管の種類\"\n"
+    "  property Name.Caption \"配管名\"\n"
     "  1, \"給水配管\", file(\"pictures/water.jpg\")\n"
     "  2, \"排水配管\", NULL\n";
 
@@ -120,7 +129,7 @@ std::vector<Token> tokenize(const std::string& text)
             while (i < text.size() && word_char(static_cast<unsigned char>(text[i]), false))
                 ++i;
             tokens.push_back({TokenKind::Word, text.substr(start, i - start), line});
-        } else if (c == '(' || c == ')' || c == ',') {
+        } else if (c == '(' || c == ')' || c == ',' || c == '.') {
             tokens.push_back({TokenKind::Punct, std::string(1, static_cast<char>(c)), line});
             ++i;
         } else {
@@ -164,6 +173,11 @@ public:
             } else if (equals_word(peek(), "table")) {
                 ++at_;
                 database.tables.push_back(table_header());
+            } else if (equals_word(peek(), "property")) {
+                if (database.tables.empty())
+                    throw Error("a property before the first table statement", peek().line);
+                ++at_;
+                property(database.tables.back());
             } else {
                 if (database.tables.empty())
                     throw Error("a row before the first table statement", peek().line);
@@ -291,6 +305,41 @@ private:
         }
         throw Error("unknown type " + type.text + " (known: Long, Integer, Double, DateTime, Text(n), Memo, OLE)",
                     line);
+    }
+
+    // property [Column.]Name value
+    void property(Table& table)
+    {
+        Property property;
+        property.line = peek().line;
+        property.name = name_in_sjis("a property name");
+        std::vector<Property>* properties = &table.properties;
+        if (is_punct(".")) {
+            ++at_;
+            const std::string column = property.name;
+            properties = nullptr;
+            for (Column& c : table.columns)
+                if (same_sjis_name(c.name, column))
+                    properties = &c.properties;
+            if (!properties)
+                throw Error("table " + table.name + " has no column " + column, property.line);
+            property.name = name_in_sjis("a property name");
+        }
+        const Token& t = peek();
+        if (t.kind == TokenKind::String) {
+            property.value = Value::utf8(t.text);
+        } else if (t.kind == TokenKind::Number) {
+            property.type = Property::Type::Long;
+            property.value = number(t);
+        } else if (equals_word(t, "yes") || equals_word(t, "no")) {
+            property.type = Property::Type::YesNo;
+            property.value = Value(equals_word(t, "yes") ? 1 : 0);
+        }
+        if (property.value.is_null() || property.value.kind() == Value::Kind::Real)
+            throw Error("expected the property's value: a text, a whole number, yes or no" + got(), t.line);
+        ++at_;
+        end_of_statement();
+        properties->push_back(std::move(property));
     }
 
     std::vector<Value> row_values()

@@ -13,6 +13,7 @@ namespace jetwriter {
 
 // Column type codes of Jet.
 enum JetType : std::uint8_t {
+    kJetYesNo = 0x01,  // only in property blocks: the writer has no Yes/No columns
     kJetInteger = 0x03,
     kJetLong = 0x04,
     kJetDouble = 0x07,

@@ -79,6 +79,9 @@ TEST(Refused, BadTablesColumnsAndPasswords)
     system.add_table("MSysRelationships", {{"ID", ColumnType::Long}});
     expect_refused(system, {"MSysRelationships", "system"});
 
+    expect_refused(one_table({{"ID", ColumnType::Long, 0, {{"Caption", jetwriter::Property::Type::Text, 5}}}}, {1}),
+                   {"ID", "Caption", "needs a text"});
+
     Database password = one_table({{"ID", ColumnType::Long}}, {1});
     password.password = "123456789012345678901";
     expect_refused(password, {"password", "20"});

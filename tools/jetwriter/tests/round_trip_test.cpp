@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <map>
+#include <sstream>
 #include <string>
 
 #include "jetwriter/jetwriter.h"
@@ -13,6 +15,7 @@ using jetwriter::Bytes;
 using jetwriter::Column;
 using jetwriter::ColumnType;
 using jetwriter::Database;
+using jetwriter::Property;
 using jetwriter::Value;
 using mdb_cli::export_table;
 using mdb_cli::quoted;
@@ -172,6 +175,58 @@ TEST(RoundTrip, TextsAtTheirLimitsAndRowsNearThePageSize)
         EXPECT_EQ(rows[0][8 + c], std::string(30, 'a' + c));
     EXPECT_EQ(rows[1][1], u8"配管配管配管配管配管配管配管配管");
     EXPECT_EQ(rows[1][8], u8"短い");
+}
+
+// What mdb-prop shows for a table: per block (the table's is "(none)", a
+// column's has its name) the properties and their values.
+using Properties = std::map<std::string, std::map<std::string, std::string>>;
+
+Properties properties(const std::string& path, const std::string& table)
+{
+    Properties blocks;
+    std::string block;
+    std::istringstream lines(run("mdb-prop " + quoted(path) + " " + quoted(table)).out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("name: ", 0) == 0) {
+            block = line.substr(6);
+            blocks[block];
+        } else if (!line.empty() && line[0] == '\t') {
+            const size_t colon = line.find(": ");
+            blocks[block][line.substr(1, colon - 1)] = colon == std::string::npos ? "" : line.substr(colon + 2);
+        }
+    }
+    return blocks;
+}
+
+TEST(RoundTrip, PropertiesOfTablesAndColumnsReadBackWithMdbProp)
+{
+    using Type = Property::Type;
+    Database db;
+    // Blocks of 38 bytes (inside the catalog row), of some 200 (one long-value
+    // row) and of over 5000 (a chain of long-value rows).
+    db.add_table("Tiny", {{"ID", ColumnType::Long}}).properties = {{"A", Type::Long, 7}};
+    auto& pipe = db.add_table(
+        "Mst_Pipe",
+        {{"ID", ColumnType::Long, 0, {{"Required", Type::YesNo, 1}}},
+         {"Name", ColumnType::Text, 16, {{"Caption", Type::Text, "配管名"}, {"Description", Type::Text, "名称"}}}});
+    pipe.properties = {
+        {"Description", Type::Text, "配管の種類"}, {"Hidden", Type::YesNo, 0}, {"RowHeight", Type::Long, -300}};
+    pipe.add_row({1, "給水配管"});
+    std::string long_text;
+    for (int i = 0; i < 2500; ++i)
+        long_text += i % 2 ? u8"耐" : "x";
+    db.add_table("Long", {{"Note", ColumnType::Memo, 0, {{"Description", Type::Text, Value::utf8(long_text)}}}});
+    const std::string path = write(db);
+
+    EXPECT_EQ(properties(path, "Tiny"), (Properties{{"(none)", {{"A", "7"}}}}));
+    EXPECT_EQ(properties(path, "Mst_Pipe"),
+              (Properties{{"(none)", {{"Description", u8"配管の種類"}, {"Hidden", "no"}, {"RowHeight", "-300"}}},
+                          {"ID", {{"Required", "yes"}}},
+                          {"Name", {{"Caption", u8"配管名"}, {"Description", u8"名称"}}}}));
+    EXPECT_EQ(properties(path, "Long"), (Properties{{"Note", {{"Description", long_text}}}}));
+    // The catalog still reads as a whole.
+    EXPECT_EQ(mdb_cli::tables(path), (std::vector<std::string>{"Tiny", "Mst_Pipe", "Long"}));
+    EXPECT_EQ(export_table(path, "Mst_Pipe"), (mdb_cli::Rows{{"1", u8"給水配管"}}));
 }
 
 TEST(RoundTrip, PasswordIsStoredScrambledAndReadsBack)

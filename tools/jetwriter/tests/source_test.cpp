@@ -38,7 +38,10 @@ TEST(Source, StatementsAndEveryFormOfValue)
         "   7, file(\"" +
         test_file(".bin") +
         "\"), \"x\"\n"
-        "table Mst_B (When DateTime)\n";
+        "table Mst_B (When DateTime)\n"
+        u8"property Description \"表\"\n"
+        "property when.Required NO\n"
+        "property \"When\".Order 3\n";
     std::vector<std::string> files;
     const jetwriter::Database db = jetwriter::parse_source(source, ".", &files);
 
@@ -70,6 +73,19 @@ TEST(Source, StatementsAndEveryFormOfValue)
     EXPECT_EQ(r1[3].bytes(), (jetwriter::Bytes{0x01, 0x00, 0x7F}));
     EXPECT_EQ(files, std::vector<std::string>{"./" + test_file(".bin")});
     EXPECT_TRUE(db.tables[1].rows.empty());
+    const jetwriter::Table& b = db.tables[1];
+    ASSERT_EQ(b.properties.size(), 1u);
+    EXPECT_EQ(b.properties[0].name, "Description");
+    EXPECT_EQ(b.properties[0].type, jetwriter::Property::Type::Text);
+    EXPECT_EQ(b.properties[0].value.text(), u8"表");
+    const auto& column = b.columns[0].properties;
+    ASSERT_EQ(column.size(), 2u);
+    EXPECT_EQ(column[0].type, jetwriter::Property::Type::YesNo);
+    EXPECT_EQ(column[0].value.integer(), 0);
+    EXPECT_EQ(column[0].line, 13);
+    EXPECT_EQ(column[1].name, "Order");
+    EXPECT_EQ(column[1].type, jetwriter::Property::Type::Long);
+    EXPECT_EQ(column[1].value.integer(), 3);
 }
 
 struct BadSource {
@@ -96,6 +112,10 @@ TEST(Source, EveryErrorNamesItsLine)
         {"created \"2024-13-01\"\n", 3, "creation date"},
         {"table U (A Text(999))\n", 3, "1 to 255"},
         {"table U (A Long, a Long)\n", 3, "twice"},
+        {"property Nope.Caption \"x\"\n", 3, "no column Nope"},
+        {"property Caption 1.5\n", 3, "whole number"},
+        {"\nproperty Name.Caption \"a\"\nproperty name.caption \"b\"\n", 5, "twice"},
+        {"property Width 2147483648\n", 3, "2147483647"},
     };
     for (const BadSource& c : cases) {
         const std::string path = test_file(".txt");

@@ -39,12 +39,6 @@ enum class ColumnType {
     OLE,       // long binary (pictures, documents)
 };
 
-struct Column {
-    std::string name;
-    ColumnType type = ColumnType::Long;
-    int length = 0;  // Text only: the most characters a value may have
-};
-
 using Bytes = std::vector<unsigned char>;
 
 // One cell: NULL, an integer, a real number, a text or bytes.
@@ -82,6 +76,25 @@ private:
     Bytes bytes_;
 };
 
+// A property of a table or a column as the desktop database program keeps it
+// (Description, Caption, ...); the writer stores them in the table's catalog
+// row, in MSysObjects.LvProp.
+struct Property {
+    enum class Type { Text, YesNo, Long };
+
+    std::string name;  // at most 64 bytes
+    Type type = Type::Text;
+    Value value;   // Text: a text; YesNo: a whole number, 0 for no; Long: a whole number
+    int line = 0;  // source line of the property, 0 when built in code
+};
+
+struct Column {
+    std::string name;
+    ColumnType type = ColumnType::Long;
+    int length = 0;                      // Text only: the most characters a value may have
+    std::vector<Property> properties{};  // "{}": brace lists may end before it without a warning
+};
+
 struct Row {
     std::vector<Value> values;
     int line = 0;  // source line of the row, 0 when built in code
@@ -92,6 +105,7 @@ struct Table {
     std::vector<Column> columns;
     std::vector<Row> rows;
     int line = 0;  // source line of the table's declaration, 0 when built in code
+    std::vector<Property> properties{};
 
     void add_row(std::vector<Value> values, int line = 0);
 };
