@@ -17,7 +17,9 @@ bash scripts/build.sh build-asan -DVELMORA_SANITIZE=address,undefined
 tsan_tests="kit_tests thread_tests"
 VELMORA_BUILD_TARGETS="$tsan_tests" bash scripts/build.sh build-tsan -DVELMORA_SANITIZE=thread \
   "-DVELMORA_TESTS=${tsan_tests// /;}"
-# The plain build runs its own tests and those of the sanitizer builds.
+# The plain build runs its own tests and those of the sanitizer builds; a
+# sanitizer build directory that is missing or unconfigured fails this
+# configuration and the CTest run rather than dropping its tests.
 bash scripts/build.sh build "-DVELMORA_ALSO_TEST=$root/build-asan;$root/build-tsan"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0

@@ -1,10 +1,9 @@
 #include "header_page.h"
 
 #include <cstring>
-#include <errno.h>
-#include <iconv.h>
 #include <utility>
-#include <vector>
+
+#include <platform/charset.h>
 
 namespace jet {
 namespace {
@@ -25,20 +24,7 @@ double read_double_le(const unsigned char* p)
 // Shift-JIS to UTF-16LE; false when the text is not valid Shift-JIS.
 bool sjis_to_utf16le(const std::string& sjis, std::string& out)
 {
-    iconv_t cd = iconv_open("UTF-16LE", "CP932");
-    if (cd == (iconv_t)-1)
-        return false;
-    std::vector<char> buffer(sjis.size() * 4 + 4);
-    char* src = const_cast<char*>(sjis.data());
-    size_t src_left = sjis.size();
-    char* dst = buffer.data();
-    size_t dst_left = buffer.size();
-    size_t rc = iconv(cd, &src, &src_left, &dst, &dst_left);
-    iconv_close(cd);
-    if (rc == (size_t)-1)
-        return false;
-    out.assign(buffer.data(), dst);
-    return true;
+    return convert_encoding(sjis, "CP932", "UTF-16LE", out);
 }
 
 }  // namespace

@@ -6,46 +6,59 @@
 
 namespace {
 
-// Converts with iconv, putting '?' in place of what the target cannot hold
-// and of bytes that are not valid in the source.
-std::string convert(const std::string& in, const char* to, const char* from)
+// The length of the source character at `src`: a whole UTF-8 sequence when
+// the source is UTF-8, else one byte.
+size_t source_character(const char* from, const char* src, size_t left)
 {
+    if (strcmp(from, "UTF-8") != 0)
+        return 1;
+    unsigned char lead = (unsigned char)*src;
+    size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return length < left ? length : left;
+}
+
+}  // namespace
+
+bool convert_encoding(const std::string& in, const char* from, const char* to, std::string& out,
+                      Unconvertible unconvertible)
+{
+    out.clear();
     iconv_t cd = iconv_open(to, from);
     if (cd == (iconv_t)-1)
-        return in;
-    std::string out;
+        return false;
     out.reserve(in.size() * 3 / 2 + 4);
     char* src = const_cast<char*>(in.data());
     size_t src_left = in.size();
-    char buffer[256];
+    char buffer[1024];
+    bool ok = true;
     while (src_left > 0) {
         char* dst = buffer;
         size_t dst_left = sizeof buffer;
         size_t rc = iconv(cd, &src, &src_left, &dst, &dst_left);
         out.append(buffer, dst - buffer);
-        if (rc != (size_t)-1)
-            break;
-        if (errno == E2BIG)
+        if (rc != (size_t)-1 || errno == E2BIG)
             continue;
-        // EILSEQ or EINVAL: skip one source character (a whole UTF-8 sequence
-        // when the source is UTF-8) and mark its place.
-        size_t skip = 1;
-        if (strcmp(from, "UTF-8") == 0) {
-            unsigned char lead = (unsigned char)*src;
-            skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-            if (skip > src_left)
-                skip = src_left;
+        // EILSEQ, or EINVAL for a sequence cut short at the end.
+        if (unconvertible == Unconvertible::fail) {
+            ok = false;
+            break;
         }
+        size_t skip = source_character(from, src, src_left);
         src += skip;
         src_left -= skip;
         out.push_back('?');
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
+    if (ok) {
+        // A target with shift states returns to its initial one.
+        char* dst = buffer;
+        size_t dst_left = sizeof buffer;
+        ok = iconv(cd, nullptr, nullptr, &dst, &dst_left) != (size_t)-1;
+        out.append(buffer, dst - buffer);
+    }
     iconv_close(cd);
-    return out;
+    return ok;
 }
-
-}  // namespace
 
 bool is_sjis_lead(unsigned char c)
 {
@@ -91,14 +104,25 @@ std::string fold_sjis_name(const std::string& name)
     return out;
 }
 
+namespace {
+
+// An encoding iconv does not know leaves the text as it was.
+std::string convert_marked(const std::string& in, const char* from, const char* to)
+{
+    std::string out;
+    return convert_encoding(in, from, to, out, Unconvertible::question_mark) ? out : in;
+}
+
+}  // namespace
+
 std::string sjis_to_utf8(const std::string& sjis)
 {
-    return convert(sjis, "UTF-8", "CP932");
+    return convert_marked(sjis, "CP932", "UTF-8");
 }
 
 std::string utf8_to_sjis(const std::string& utf8)
 {
-    return convert(utf8, "CP932", "UTF-8");
+    return convert_marked(utf8, "UTF-8", "CP932");
 }
 
 void copy_sjis(char* dst, size_t size, const char* src)

@@ -14,6 +14,7 @@
 #include <atomic>
 
 #include <platform/session.h>
+#include <platform/write_all.h>
 
 // A record is the file "w-<pid>-<serial>-<random>" holding
 // "<class>\0<caption>", kept locked (LOCK_EX) by its process. It is written
@@ -43,20 +44,6 @@ std::string unique_name()
     char name[80];
     snprintf(name, sizeof name, "%ld-%u-%016llx", (long)getpid(), serial.fetch_add(1) + 1, random);
     return name;
-}
-
-bool write_all(int fd, const std::string& data)
-{
-    size_t done = 0;
-    while (done < data.size()) {
-        ssize_t n = write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += (size_t)n;
-    }
-    return true;
 }
 
 bool read_all(int fd, std::string* data)

@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <platform/write_all.h>
+
 #include "registry_store.h"
 
 // A key's values file: a first line naming the format, then one line per
@@ -117,20 +119,6 @@ bool read_file(const std::string& path, std::string* text, bool* absent)
     }
     close(fd);
     return ok;
-}
-
-bool write_all(int fd, const std::string& text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
 }
 
 // Puts `text` in place of the file at `path`: a reader or a crash sees the

@@ -25,6 +25,19 @@ TEST(Charset, UnconvertibleCharactersBecomeQuestionMarks)
     EXPECT_EQ(sjis_to_utf8("x\xFFy"), "x?y");
 }
 
+TEST(Charset, StrictConversionFailsWhereTheLenientOneMarks)
+{
+    std::string out;
+    ASSERT_TRUE(convert_encoding("a製", "CP932", "UTF-16LE", out));
+    EXPECT_EQ(out, std::string("a\0\xFD\x88", 4));  // 製 is U+88FD
+    EXPECT_FALSE(convert_encoding("x\xFFy", "CP932", "UTF-8", out));
+    EXPECT_FALSE(convert_encoding("a\xF0\x9F\x98\x80", "UTF-8", "CP932", out));
+    EXPECT_EQ(out, "a");  // what came before the fault
+    EXPECT_FALSE(convert_encoding("a", "CP932", "NO-SUCH-ENCODING", out));
+    ASSERT_TRUE(convert_encoding("a\xF0\x9F\x98\x80", "UTF-8", "CP932", out, Unconvertible::question_mark));
+    EXPECT_EQ(out, "a?");
+}
+
 TEST(Charset, QtStringsCarryTheSameCharacters)
 {
     QString text = qt_from_sjis("約 8年 6ヶ月");

@@ -1,35 +1,12 @@
 #include "text_codec.h"
 
-#include <cerrno>
-#include <iconv.h>
+#include <platform/charset.h>
 
 namespace jetwriter {
 
 bool convert_text(const std::string& in, const char* from, const char* to, std::string& out)
 {
-    out.clear();
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return false;
-    char* src = const_cast<char*>(in.data());
-    size_t src_left = in.size();
-    char buffer[1024];
-    bool ok = true;
-    while (ok && src_left > 0) {
-        char* dst = buffer;
-        size_t dst_left = sizeof buffer;
-        size_t rc = iconv(cd, &src, &src_left, &dst, &dst_left);
-        out.append(buffer, dst - buffer);
-        ok = rc != static_cast<size_t>(-1) || errno == E2BIG;
-    }
-    if (ok) {
-        char* dst = buffer;
-        size_t dst_left = sizeof buffer;
-        ok = iconv(cd, nullptr, nullptr, &dst, &dst_left) != static_cast<size_t>(-1);
-        out.append(buffer, dst - buffer);
-    }
-    iconv_close(cd);
-    return ok;
+    return convert_encoding(in, from, to, out);
 }
 
 bool to_ucs2(const std::string& text, bool utf8, std::string& ucs2, std::string& problem)

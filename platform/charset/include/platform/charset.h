@@ -1,13 +1,28 @@
-// Conversion between the system's Shift-JIS texts (code page 932) and UTF-8.
-// A character with no code on the other side becomes '?'; nothing is dropped
-// silently and the conversion never fails.
+// The system's Shift-JIS texts (code page 932): conversion to and from other
+// encodings, lead bytes, names compared as Jet compares them.
 #ifndef PLATFORM_CHARSET_H
 #define PLATFORM_CHARSET_H
 
 #include <string>
 
+// Between Shift-JIS and UTF-8. A character with no code on the other side
+// becomes '?'; nothing is dropped silently and the conversion never fails.
 std::string sjis_to_utf8(const std::string& sjis);
 std::string utf8_to_sjis(const std::string& utf8);
+
+// What a conversion does with a character that is invalid in the source or
+// has no code in the target.
+enum class Unconvertible {
+    fail,           // the conversion fails
+    question_mark,  // it becomes '?' (for targets that write ASCII as single bytes)
+};
+
+// Converts `in` from the encoding `from` into `to` (iconv's names, such as
+// "CP932", "UTF-8", "UTF-16LE"). False when an encoding is unknown, or with
+// Unconvertible::fail at the first character that cannot be converted; `out`
+// then holds what was converted before it.
+bool convert_encoding(const std::string& in, const char* from, const char* to, std::string& out,
+                      Unconvertible unconvertible = Unconvertible::fail);
 
 // Whether c opens a double-byte Shift-JIS character (the next byte belongs to it).
 bool is_sjis_lead(unsigned char c);
