@@ -444,3 +444,52 @@ TEST(Jet4File, ADamagedLongValueChainRaisesInsteadOfReadingForEver)
     damaged.replace(reference, 4, "\x01\0\0\x04", 4);  // 64 MiB and one byte
     EXPECT_NE(load(damaged).find("beyond reason"), std::string::npos);
 }
+
+// The catalog is read without the objects' property blocks: a block whose
+// chain loops or whose records have no length or run past it, each of which
+// would hold libmdb's own catalog reader for ever or send it outside its
+// buffer, leaves the file opening and its tables reading.
+TEST(Jet4File, DamagedPropertyBlocksLeaveTheFileOpening)
+{
+    TempFolder dir;
+    jetwriter::Database db;
+    auto& table = db.add_table("Described", {{"ID", ColumnType::Long}});
+    table.properties.push_back({"Description", jetwriter::Property::Type::Text, std::string(3000, 'd')});
+    table.columns[0].properties.push_back({"Caption", jetwriter::Property::Type::Text, std::string("key")});
+    table.add_row({7});
+    jetwriter::write_database(db, dir.file("intact.mdb"));
+    const std::string intact = read_file(dir.file("intact.mdb"));
+    const size_t block = intact.find(std::string("MR2\0", 4));
+    ASSERT_NE(block, std::string::npos);
+    const size_t page = block / 4096, piece = block - 4 - page * 4096;
+    unsigned row = 0;
+    while (((unsigned char)intact[page * 4096 + 14 + 2 * row] | (unsigned char)intact[page * 4096 + 15 + 2 * row]
+                                                                    << 8) != piece)
+        ++row;
+    // After the names' chunk, the table's own chunk: its 6-byte header and its
+    // empty name (6 bytes), then its first record's 16-bit length.
+    uint32_t names = 0;
+    std::memcpy(&names, &intact[block + 4], 4);
+    const size_t first_record = block + 4 + names + 6 + 6;
+
+    auto opens = [&](const std::string& file) {
+        write_file(dir.file("damaged.mdb"), file);
+        TADOConnection con;
+        con.ConnectionString = connection_text(dir.file("damaged.mdb"), "");
+        con.Open();
+        TADOQuery qry;
+        qry.Connection = &con;
+        qry.SQL.Add("SELECT * FROM Described");
+        qry.Open();
+        return qry.RecordCount() == 1 && qry.FieldByName("ID")->AsInteger() == 7;
+    };
+    EXPECT_TRUE(opens(intact));
+    std::string looping = intact, empty_record = intact, overlong_record = intact;
+    const uint32_t itself = (uint32_t)page << 8 | row;
+    looping.replace(block - 4, 4, std::string((const char*)&itself, 4));
+    empty_record.replace(first_record, 2, std::string(2, '\0'));
+    overlong_record.replace(first_record, 2, "\xFF\xFF", 2);
+    EXPECT_TRUE(opens(looping));
+    EXPECT_TRUE(opens(empty_record));
+    EXPECT_TRUE(opens(overlong_record));
+}
