@@ -1,0 +1,42 @@
+// Header only: opens Parvell.mdb in the current folder and loads it as the
+// main window does at start, then queries the related-product rules as a
+// refresh does.
+#ifndef PARVELL_TESTS_LOAD_AS_PARVELL_H
+#define PARVELL_TESTS_LOAD_AS_PARVELL_H
+
+#include <string>
+
+#include <jet/errors.h>
+
+#include "Ado_dbss.h"
+#include "product_lists.h"
+
+// "" when the database opened and every loader stored its rows; otherwise
+// what went wrong: the data-access error's text, or which step answered 0.
+// Anything else raised passes to the caller. The lists are left for the
+// caller to free, the connection closed.
+inline std::string load_as_parvell(ProductLists& lists)
+{
+    std::string outcome;
+    try {
+        if (!opn_dbs_())
+            return "not opened";
+        char version[VER_LEN] = "";
+        Lnk_inf rules{}, selected{};
+        if (!(lod_plc_(&lists.pip) && lod_pdt_(&lists.prd) && lod_cdt_(&lists.cgp) && lod_ppl_(&lists.ppl) &&
+              lod_cds_(&lists.cds) && lod_rpd_(&lists.rpd)))
+            outcome = "a loader answered 0";
+        else if (!sel_rdp_(&rules, &selected))
+            outcome = "the related-product rules answered 0";
+        _del_all_(&rules);
+        lod_ver_(version);
+    } catch (const jet::EDatabaseError& e) {
+        outcome = e.what();
+    } catch (const jet::EConvertError& e) {
+        outcome = e.what();
+    }
+    cls_dbs_();
+    return outcome;
+}
+
+#endif
