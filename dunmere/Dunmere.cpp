@@ -1,5 +1,7 @@
-// Dunmere: started by Parvell with a nominal diameter; one instance per
-// session, three forms, the message loop.
+// Dunmere's entry: started by Parvell with a nominal diameter; one instance
+// per session, three forms, the message loop.
+#include "Dunmere.h"
+
 #include <exception>
 #include <string>
 
@@ -10,11 +12,10 @@
 #include <platform/qt_japanese.h>
 #include <platform/shell.h>
 
-#include "Dunmere.h"
 #include "Dunmere_forms.h"
 #include "Frm_mans.h"
 
-int main(int argc, char** argv)
+int dunmere_main(int argc, char** argv)
 {
     const std::string command_line = command_line_of_args(argc, argv);
     TApplication application(argc, argv);
