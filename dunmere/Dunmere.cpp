@@ -9,6 +9,7 @@
 #include <platform/findwindow.h>
 #include <platform/msgbox.h>
 #include <platform/mutex.h>
+#include <platform/programs.h>
 #include <platform/qt_japanese.h>
 #include <platform/shell.h>
 
@@ -20,7 +21,7 @@ int dunmere_main(int argc, char** argv)
     const std::string command_line = command_line_of_args(argc, argv);
     TApplication application(argc, argv);
     install_qt_japanese();
-    if (command_line.empty() || !FindWindowA(nullptr, TFrm_Man::parvell_caption)) {
+    if (command_line.empty() || !FindWindowA(nullptr, parvell_caption)) {
         MessageBoxA(nullptr, "この実行ファイルは単体では起動しません。\n\rParvell.exeを実行して下さい。", "",
                     MB_ICONINFORMATION);
         return 1;

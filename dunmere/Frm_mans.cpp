@@ -22,8 +22,6 @@
 
 TFrm_Man* Frm_Man;
 
-const char TFrm_Man::parvell_caption[] = "ヴェルモラ株式会社 【 ゴム製品耐用年数計算システム 】";
-
 namespace {
 Ver_inf version_texts;
 

@@ -11,6 +11,7 @@
 
 #include <platform/findwindow.h>
 #include <platform/msgbox.h>
+#include <platform/programs.h>
 #include <testsupport/child_process.h>
 
 #include "Dunmere.h"
@@ -63,7 +64,7 @@ void probe_main_window()
 TEST(DunmereEntry, QtsOwnTextsAreJapanese)
 {
     PrivateSession session;
-    WindowRecord parvell("TFrm_Man", TFrm_Man::parvell_caption);
+    WindowRecord parvell("TFrm_Man", parvell_caption);
     MessageBoxRecorder boxes;
     Frm_Man = nullptr;
     probing = true;
