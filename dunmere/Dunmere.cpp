@@ -1,5 +1,7 @@
-// Dunmere: started by Parvell with a nominal diameter; one instance per
-// session, three forms, the message loop.
+// Dunmere's entry: started by Parvell with a nominal diameter; one instance
+// per session, three forms, the message loop.
+#include "Dunmere.h"
+
 #include <exception>
 #include <string>
 
@@ -7,19 +9,19 @@
 #include <platform/findwindow.h>
 #include <platform/msgbox.h>
 #include <platform/mutex.h>
+#include <platform/programs.h>
 #include <platform/qt_japanese.h>
 #include <platform/shell.h>
 
-#include "Dunmere.h"
 #include "Dunmere_forms.h"
 #include "Frm_mans.h"
 
-int main(int argc, char** argv)
+int dunmere_main(int argc, char** argv)
 {
     const std::string command_line = command_line_of_args(argc, argv);
     TApplication application(argc, argv);
     install_qt_japanese();
-    if (command_line.empty() || !FindWindowA(nullptr, TFrm_Man::parvell_caption)) {
+    if (command_line.empty() || !FindWindowA(nullptr, parvell_caption)) {
         MessageBoxA(nullptr, "この実行ファイルは単体では起動しません。\n\rParvell.exeを実行して下さい。", "",
                     MB_ICONINFORMATION);
         return 1;

@@ -1,5 +1,5 @@
-// Dunmere's entry unit: the command line it was started with and the cycle
-// table of the Merrowflex sizes.
+// Dunmere's entry unit: the entry itself, the command line it was started
+// with and the cycle table of the Merrowflex sizes.
 #ifndef DUNMERE_DUNMERE_H
 #define DUNMERE_DUNMERE_H
 
@@ -31,6 +31,9 @@ extern const Jnt_inf jnt_tbl[cycle_table_rows];
 
 // The row of that diameter and sink, or null.
 const Jnt_inf* fnd_jnt_(int dia, int dwn);
+
+// The program from start to end, as main runs it: the exit code.
+int dunmere_main(int argc, char** argv);
 
 // The command line as the program received it (at most 127 bytes).
 char* get_cmd_();

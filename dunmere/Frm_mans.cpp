@@ -4,7 +4,6 @@
 
 #include <QShowEvent>
 
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -19,10 +18,9 @@
 #include "Dunmere.h"
 #include "Frm_vers.h"
 #include "calculation_sheet.h"
+#include "fatigue_life.h"
 
 TFrm_Man* Frm_Man;
-
-const char TFrm_Man::parvell_caption[] = "ヴェルモラ株式会社 【 ゴム製品耐用年数計算システム 】";
 
 namespace {
 Ver_inf version_texts;
@@ -83,26 +81,9 @@ void TFrm_Man::Btn_ClcClick(QObject*)
         Edt_Ans->setText(QString());
         return;
     }
-    const int starts = text_number(Edt_Stt->text());
-    int days = 0, years = 0, months = 0;
-    if (starts > 0) {
-        days = row->cyc / starts;
-        years = days / 365;
-        months = (days - years * 365) / 31;
-    }
     char text[256];
-    if (years > 0 || months > 0) {
-        Pnl_Lfe->setCaption(qt_from_sjis("推定耐用年数"));
-        if (years > 0 && months > 0)
-            snprintf(text, sizeof text, " 約 %d年%2dヶ月", years, months);
-        else if (years > 0)
-            snprintf(text, sizeof text, " 約 %d年", years);
-        else
-            snprintf(text, sizeof text, " 約 %2dヶ月", months);
-    } else {
-        Pnl_Lfe->setCaption(qt_from_sjis("推定耐用回数"));
-        snprintf(text, sizeof text, " 約 %d回", row->cyc);
-    }
+    const int starts = text_number(Edt_Stt->text());
+    Pnl_Lfe->setCaption(qt_from_sjis(format_fatigue_life(text, sizeof text, row->cyc, starts)));
     Edt_Ans->setText(qt_from_sjis(text));
 }
 

@@ -10,17 +10,11 @@
 #include <platform/controls/bit_btn.h>
 #include <platform/controls/image.h>
 #include <platform/controls/panel.h>
+#include <platform/programs.h>
 #include <platform/sysmenu.h>
 
 #include "Comboboxooo.h"
 #include "Editooo.h"
-
-// The program's version texts; Dunmere fills only pvr.
-struct Ver_inf {
-    char pvr[64];
-    char dvr[64];
-};
-static_assert(sizeof(Ver_inf) == 128, "two 64-byte texts");
 
 // What the sheet prints beside the table row: the inputs at the click.
 struct Sht_inf {
@@ -29,16 +23,11 @@ struct Sht_inf {
 };
 static_assert(offsetof(Sht_inf, ans_txt) == 4 && sizeof(Sht_inf) == 68, "count, then the text");
 
-char* get_pvr_();
-
 class TFrm_Man : public QWidget, public MessageWindow {
     Q_OBJECT
 public:
     explicit TFrm_Man(QWidget* owner = nullptr);
     ~TFrm_Man() override;
-
-    // The caption of Parvell's main window, which must be up for Dunmere to run.
-    static const char parvell_caption[];
 
     QGroupBox* Grp_Prm;
     QLabel* Lbl_Min;

@@ -16,6 +16,7 @@
 #include <platform/controls/panel.h>
 #include <platform/controls/string_grid.h>
 #include <platform/jpeg.h>
+#include <platform/programs.h>
 #include <platform/sysmenu.h>
 
 #include "Ado_dbss.h"
@@ -33,21 +34,12 @@ struct Rps_inf {
     TBitBtn* bt2;
 };
 
-// The program's version texts.
-struct Ver_inf {
-    char pvr[64];
-    char dvr[64];
-};
-static_assert(sizeof(Ver_inf) == 128, "two 64-byte texts");
-
 // Main-window state: zero at start, alive for the whole run.
 extern Rps_inf rps_tbl[2];
 extern Lnk_inf pip_lst, prd_lst, cgp_lst, ppl_lst, cds_lst, rpd_lst;
 extern Lnk_inf grd_lst;
 extern TJPEGImage* jpg_img;
 extern TFrm_Man* Frm_Man;
-
-char* get_pvr_();
 
 // Selection cascade
 void set_pip_(Lnk_inf* pip);
@@ -73,9 +65,6 @@ class TFrm_Man : public QWidget, public MessageWindow {
 public:
     explicit TFrm_Man(QWidget* owner = nullptr);
     ~TFrm_Man() override;
-
-    // The exact caption another program looks for.
-    static const char caption[];
 
     TPanel* Pnl_Cdt;
     TPanel* Pnl_Ans1;

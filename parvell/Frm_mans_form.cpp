@@ -5,8 +5,6 @@
 
 #include "Frm_mans.h"
 
-const char TFrm_Man::caption[] = "ヴェルモラ株式会社 【 ゴム製品耐用年数計算システム 】";
-
 namespace {
 
 TListBox* list_box(QWidget* parent, int left, int top, int width, int height)
@@ -47,7 +45,7 @@ TBitBtn* start_button(QWidget* parent, int left, int top)
 
 void TFrm_Man::build_form()
 {
-    setWindowTitle(qt_from_sjis(caption));
+    setWindowTitle(qt_from_sjis(parvell_caption));
     set_main_window_frame(this, 949, 701);
     setFont(make_font("ＭＳ Ｐゴシック", -12));
     setMouseTracking(true);

@@ -16,6 +16,7 @@
 
 #include <platform/findwindow.h>
 #include <platform/msgbox.h>
+#include <platform/programs.h>
 #include <platform/qt_text.h>
 #include <testsupport/child_process.h>
 #include <testsupport/pdf_probe.h>
@@ -44,7 +45,7 @@ protected:
     // Parvell's main window, as another process of the session sees it.
     std::unique_ptr<WindowRecord> parvell_window()
     {
-        return std::make_unique<WindowRecord>("TFrm_Man", TFrm_Man::caption);
+        return std::make_unique<WindowRecord>("TFrm_Man", parvell_caption);
     }
 
     PrivateSession session;

@@ -18,7 +18,7 @@ TEST_F(MainWindow, StartsOnTheSampleDatabaseWithTheFirstResult)
     start(sample_folder());
     EXPECT_TRUE(boxes_->boxes().empty()) << (box_texts().empty() ? "" : box_texts()[0]);
     EXPECT_TRUE(Frm_Man->isVisible());
-    EXPECT_EQ(qt_to_sjis(Frm_Man->windowTitle()), QByteArray(TFrm_Man::caption));
+    EXPECT_EQ(qt_to_sjis(Frm_Man->windowTitle()), QByteArray(parvell_caption));
     EXPECT_GE(Frm_Man->Lbx_Pip->Count(), 3);
     EXPECT_EQ(Frm_Man->Lbx_Pip->ItemIndex(), 0);
     EXPECT_EQ(Frm_Man->Lbx_Plc->ItemIndex(), 0);

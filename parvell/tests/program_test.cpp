@@ -54,7 +54,7 @@ protected:
     {
         long long deadline = now_ms() + 20000;
         while (now_ms() < deadline) {
-            if (FindWindowA(nullptr, TFrm_Man::caption))
+            if (FindWindowA(nullptr, parvell_caption))
                 return true;
             if (child.wait(0) != -1)
                 return false;  // it ended
@@ -104,7 +104,7 @@ TEST_F(ParvellProgram, WithoutADatabaseItShowsTheBoxAndEnds)
     EXPECT_EQ(boxes[0].text, "データベースに接続できません。");
     EXPECT_EQ(boxes[0].caption, "DB接続エラー");
     EXPECT_EQ(boxes[0].type, (UINT)(MB_OK | MB_ICONERROR));
-    EXPECT_EQ(FindWindowA(nullptr, TFrm_Man::caption), nullptr);
+    EXPECT_EQ(FindWindowA(nullptr, parvell_caption), nullptr);
 }
 
 }  // namespace
