@@ -2,10 +2,7 @@
 // main window: what Qt itself draws in Dunmere's window is Japanese.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QStringList>
 #include <QTimer>
 
@@ -13,6 +10,7 @@
 #include <platform/msgbox.h>
 #include <platform/programs.h>
 #include <testsupport/child_process.h>
+#include <testsupport/context_menu.h>
 
 #include "Dunmere.h"
 #include "Frm_mans.h"
@@ -23,23 +21,6 @@ namespace {
 
 bool probing = false;
 QStringList starts_menu;  // the entries of the starts box's context menu
-
-// The entries of the menu a right click on the box opens, without their
-// shortcut keys.
-QStringList context_menu_entries(QWidget* box)
-{
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(box, &click);
-    QStringList entries;
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (!menu)
-        return entries;
-    for (QAction* action : menu->actions())
-        if (!action->isSeparator())
-            entries << action->text().section(QLatin1Char('\t'), 0, 0);
-    menu->close();
-    return entries;
-}
 
 // Called as each application object is made: while probing, reads the
 // starts box's menu once the main window shows, then closes the window,

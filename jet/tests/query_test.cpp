@@ -390,6 +390,19 @@ void chain_on(std::string& file, uint32_t page, uint32_t next)
         file[at + row + i] = (char)(next >> (8 * i));
 }
 
+// Writes file at path (a database without password) and runs
+// "SELECT * FROM table" on it.
+void select_all(const std::string& path, const std::string& file, const std::string& table, TADOConnection& con,
+                TADOQuery& qry)
+{
+    write_file(path, file);
+    con.ConnectionString = connection_text(path, "");
+    con.Open();
+    qry.Connection = &con;
+    qry.SQL.Add("SELECT * FROM " + table);
+    qry.Open();
+}
+
 }  // namespace
 
 // Two pictures of three chained pieces each: a chain that points back, ends
@@ -408,15 +421,10 @@ TEST(Jet4File, ADamagedLongValueChainRaisesInsteadOfReadingForEver)
     ASSERT_EQ(lval.size(), 6u);
 
     auto load = [&](const std::string& file) {
-        write_file(dir.file("damaged.mdb"), file);
         TADOConnection con;
-        con.ConnectionString = connection_text(dir.file("damaged.mdb"), "");
-        con.Open();
         TADOQuery qry;
-        qry.Connection = &con;
-        qry.SQL.Add("SELECT * FROM Photos");
         try {
-            qry.Open();
+            select_all(dir.file("damaged.mdb"), file, "Photos", con, qry);
         } catch (const EDatabaseError& e) {
             return std::string(e.what());
         }
@@ -473,14 +481,9 @@ TEST(Jet4File, DamagedPropertyBlocksLeaveTheFileOpening)
     const size_t first_record = block + 4 + names + 6 + 6;
 
     auto opens = [&](const std::string& file) {
-        write_file(dir.file("damaged.mdb"), file);
         TADOConnection con;
-        con.ConnectionString = connection_text(dir.file("damaged.mdb"), "");
-        con.Open();
         TADOQuery qry;
-        qry.Connection = &con;
-        qry.SQL.Add("SELECT * FROM Described");
-        qry.Open();
+        select_all(dir.file("damaged.mdb"), file, "Described", con, qry);
         return qry.RecordCount() == 1 && qry.FieldByName("ID")->AsInteger() == 7;
     };
     EXPECT_TRUE(opens(intact));

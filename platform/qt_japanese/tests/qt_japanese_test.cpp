@@ -1,37 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QStringList>
 #include <QTranslator>
 
 #include <platform/qt_japanese.h>
 #include <testsupport/child_process.h>
-#include <testsupport/qt_test_app.h>
+#include <testsupport/context_menu.h>
 
 #include "Editooo.h"
 
 namespace {
-
-// The entries of the menu a right click on the box opens, without their
-// shortcut keys.
-QStringList context_menu_entries(QWidget* box)
-{
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(box, &click);
-    QStringList entries;
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (!menu)
-        return entries;
-    for (QAction* action : menu->actions())
-        if (!action->isSeparator())
-            entries << action->text().section(QLatin1Char('\t'), 0, 0);
-    menu->close();
-    process_qt_events();
-    return entries;
-}
 
 // Takes the catalogue out again, so that each test starts with Qt's English.
 void remove_catalogues()
