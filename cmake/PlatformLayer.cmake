@@ -41,7 +41,7 @@ function(velmora_platform_layer name)
     PRIVATE ${L_PRIVATE})
   target_link_libraries(platform_layers INTERFACE ${target})
 
-  if(L_TESTS)
+  if(L_TESTS AND NOT VELMORA_FUZZ)
     set(gui)
     if(L_GUI_TESTS)
       set(gui QT)

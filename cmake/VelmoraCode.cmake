@@ -10,14 +10,32 @@ else()
   set(VELMORA_TEST_PREFIX "")
 endif()
 
+# The fuzz build: every object carries the fuzzer's coverage hooks and the
+# address and undefined-behaviour sanitizers; fuzz targets link the fuzzer
+# itself with -fsanitize=fuzzer.
+if(VELMORA_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "VELMORA_FUZZ needs clang (CC=clang CXX=clang++)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 # Test programs a build directory builds and registers; empty means every one.
 # A sanitizer build that covers one part names that part's test programs.
 set(VELMORA_TESTS "" CACHE STRING "Test programs to register (empty: all)")
 
 # The system's texts are Shift-JIS bytes: sources are UTF-8, narrow literals come out as CP932.
+# clang knows no CP932: the fuzz build takes only sources whose literals are
+# plain ASCII, the same bytes either way (parvell/db/fuzz checks it).
 function(velmora_code target)
-  target_compile_options(${target} PRIVATE
-    -finput-charset=UTF-8 -fexec-charset=CP932 -Wall -Wextra)
+  if(VELMORA_FUZZ)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+  else()
+    target_compile_options(${target} PRIVATE
+      -finput-charset=UTF-8 -fexec-charset=CP932 -Wall -Wextra)
+  endif()
 endfunction()
 
 # A GoogleTest executable registered with CTest; GUI tests run on the offscreen platform.
