@@ -14,39 +14,16 @@ findings=$(realpath -m "${2:-$root/build-fuzz/findings}")
 jobs=${VELMORA_FUZZ_JOBS:-1}
 
 # The normal build writes the seeds; clang and its fuzzer runtime build the target.
-bash scripts/install-deps.sh
-packages=(clang libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh clang libclang-rt-14-dev
 
-# Seeds: the sample database (the run folder's, else written by the data
-# target) and the small databases of parvell/db/fuzz/seeds, written by the
-# normal build's jetwrite.
-configure() {  # configure DIR [cmake options...], its output in DIR.configure.log
-  local dir=$1
-  shift
-  cmake -S . -B "$dir" -G Ninja "$@" > "$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
-}
-configure build
-cmake --build build -j3 --target jetwrite
-sample=build/run/Parvell.mdb
-if [ ! -f "$sample" ]; then
-  cmake --build build -j3 --target parvell_sample_database
-  sample=build/data/Parvell.mdb
-fi
+# Seeds: the sample database and the small databases of
+# parvell/db/fuzz/seeds, written by the normal build's jetwrite.
+VELMORA_BUILD_TARGETS="jetwrite parvell_sample_database" bash scripts/build.sh build
+sample=build/data/Parvell.mdb
 
 # The fuzz build: clang, sanitizers, only what the target needs.
-configure build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELMORA_FUZZ=ON
-cmake --build build-fuzz -j3 --target parvell_db_fuzz
+VELMORA_BUILD_TARGETS=parvell_db_fuzz bash scripts/build.sh build-fuzz \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELMORA_FUZZ=ON
 
 seeds=build-fuzz/seeds
 rm -rf "$seeds" build-fuzz/tmp

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project builds, runs and tests with.
+# Installs every Debian package the project builds, runs and tests with, and
+# any further packages named as arguments (scripts/fuzz.sh names its compiler).
 # Non-interactive and idempotent: packages already present are left as they are.
 set -euo pipefail
 
@@ -20,6 +21,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   # opening documents and addresses with the desktop's default application
   xdg-utils
+  "$@"
 )
 
 missing=()
