@@ -23,19 +23,26 @@ Dte_inf date(int year, int month, int day)
 
 TEST(NowDate, FillsEveryFieldWithTheLocalTime)
 {
+    // Read back as a local time, the fields lie between two readings of the
+    // clock now_dte_ reads (time() may lag that clock by a tick).
     Dte_inf now = {-1, -1, -1, -1, -1, -1, -1};
-    time_t before = time(nullptr);
+    timespec before, after;
+    clock_gettime(CLOCK_REALTIME, &before);
     now_dte_(&now);
-    time_t after = time(nullptr);
-    tm local;
-    localtime_r(&before, &local);
-    int seconds = (now.hour * 60 + now.minute) * 60 + now.second;
-    int seconds_before = (local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec;
-    EXPECT_EQ(now.year, local.tm_year + 1900);
-    EXPECT_EQ(now.month, local.tm_mon + 1);
-    EXPECT_EQ(now.day, local.tm_mday);
-    EXPECT_GE(seconds, seconds_before);
-    EXPECT_LE(seconds, seconds_before + (after - before));
+    clock_gettime(CLOCK_REALTIME, &after);
+    tm local{};
+    local.tm_year = now.year - 1900;
+    local.tm_mon = now.month - 1;
+    local.tm_mday = now.day;
+    local.tm_hour = now.hour;
+    local.tm_min = now.minute;
+    local.tm_sec = now.second;
+    local.tm_isdst = -1;
+    const time_t shown = mktime(&local);
+    EXPECT_EQ(local.tm_mon + 1, now.month);  // not moved on: every field in its range
+    EXPECT_EQ(local.tm_mday, now.day);
+    EXPECT_GE(shown, before.tv_sec);
+    EXPECT_LE(shown, after.tv_sec);
     EXPECT_GE(now.millisecond, 0);
     EXPECT_LE(now.millisecond, 999);
 }
