@@ -24,7 +24,7 @@ bool find_page_row(const MdbHandle* mdb, const unsigned char* page, unsigned row
         return false;
     out.start = start;
     out.size = end - start;
-    out.flags = entry & (kLookupRowFlag | kDeletedRowFlag);
+    out.deleted = (entry & kDeletedRowFlag) != 0;
     return true;
 }
 

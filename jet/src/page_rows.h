@@ -10,9 +10,9 @@
 
 namespace jet {
 
-// Row offsets carry two flags above the 13 bits of the offset itself.
+// Row offsets carry flags above the 13 bits of the offset itself; libmdb
+// takes this one for a deleted row.
 constexpr unsigned kRowOffsetMask = 0x1FFF;
-constexpr unsigned kLookupRowFlag = 0x8000;
 constexpr unsigned kDeletedRowFlag = 0x4000;
 
 inline uint32_t read_u16(const unsigned char* p)
@@ -28,7 +28,7 @@ inline uint32_t read_u32(const unsigned char* p)
 struct PageRow {
     size_t start = 0;  // offset in the page
     size_t size = 0;
-    unsigned flags = 0;  // kLookupRowFlag, kDeletedRowFlag
+    bool deleted = false;
 };
 
 // How many rows the page's offset table lists; false when that table does

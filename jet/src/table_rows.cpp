@@ -91,7 +91,7 @@ void for_each_row(MdbTableDef* table, const std::function<void(const MdbField* f
             throw damaged_row(table, "its page lists more rows than it can hold");
         for (unsigned r = 0; r < count; ++r) {
             PageRow row;
-            if (!find_page_row(mdb, mdb->pg_buf, r, row) || row.size == 0 || (row.flags & kDeletedRowFlag))
+            if (!find_page_row(mdb, mdb->pg_buf, r, row) || row.size == 0 || row.deleted)
                 continue;
             if (mdb_crack_row(table, (int)row.start, row.size, fields.data()) < 0)
                 continue;
