@@ -3,8 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "jet/errors.h"
+#include "error_texts.h"
 #include "platform/charset.h"
+#include "statement_budget.h"
 #include "table_definition.h"
 #include "table_rows.h"
 
@@ -12,6 +13,7 @@ namespace jet {
 namespace {
 
 constexpr unsigned long kCatalogPage = 2;
+constexpr char kCatalogName[] = "MSysObjects";
 // The object's type is in the low seven bits of its Type; the page of its
 // definition in the low 24 bits of its Id.
 constexpr int64_t kObjectTypeMask = 0x7F;
@@ -34,7 +36,7 @@ unsigned column_named(MdbTableDef* table, const char* name)
         if (same_sjis_name(column->name, name))
             return i;
     }
-    throw EDatabaseError(std::string("The catalog has no column '") + name + "'");
+    throw damaged_definition(kCatalogName, damage::catalog_column_missing(name));
 }
 
 int64_t whole_number(const Value& v)
@@ -43,28 +45,32 @@ int64_t whole_number(const Value& v)
     case Value::Null: return 0;
     case Value::Integer:
     case Value::Boolean: return v.integer;
-    default: throw EDatabaseError("The catalog is damaged: a number column holds no number");
+    default: throw damaged_row(kCatalogName, damage::catalog_number_missing());
     }
 }
 
 }  // namespace
 
-std::vector<CatalogEntryPtr> read_catalog(MdbHandle* mdb)
+std::vector<CatalogEntryPtr> read_catalog(DatabaseFile& file)
 {
-    CatalogEntryPtr catalog = new_entry(mdb, "MSysObjects", kCatalogPage);
-    TablePtr table = read_table_definition(catalog.get());
+    MdbHandle* mdb = file.mdb();
+    CatalogEntryPtr catalog = new_entry(mdb, kCatalogName, kCatalogPage);
+    TablePtr table = read_table_definition(file, catalog.get());
     const unsigned id = column_named(table.get(), "Id");
     const unsigned name = column_named(table.get(), "Name");
     const unsigned type = column_named(table.get(), "Type");
     auto column = [&](unsigned i) { return (MdbColumn*)g_ptr_array_index(table->columns, i); };
 
+    StatementBudget budget(file.pages().size());
     std::vector<CatalogEntryPtr> tables;
-    for_each_row(table.get(), [&](const MdbField* fields) {
-        if ((whole_number(decode_field(mdb, column(type), fields[type])) & kObjectTypeMask) != MDB_TABLE)
+    for_each_row(file, table.get(), [&](const MdbField* fields) {
+        if ((whole_number(decode_field(file, budget, column(type), fields[type])) & kObjectTypeMask) != MDB_TABLE)
             return;
         const unsigned long page =
-            (unsigned long)(whole_number(decode_field(mdb, column(id), fields[id])) & kDefinitionPageMask);
-        tables.push_back(new_entry(mdb, decode_field(mdb, column(name), fields[name]).bytes, page));
+            (unsigned long)(whole_number(decode_field(file, budget, column(id), fields[id])) & kDefinitionPageMask);
+        if (!budget.take(sizeof(MdbCatalogEntry)))
+            throw damaged_result(kCatalogName);
+        tables.push_back(new_entry(mdb, decode_field(file, budget, column(name), fields[name]).bytes, page));
     });
     return tables;
 }

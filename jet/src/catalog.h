@@ -9,13 +9,15 @@
 #include <memory>
 #include <vector>
 
+#include "database_file.h"
+
 namespace jet {
 
 using CatalogEntryPtr = std::unique_ptr<MdbCatalogEntry>;
 
 // Every object of type table, in the catalog's order, ready for
 // read_table_definition. Raises EDatabaseError when the catalog is damaged.
-std::vector<CatalogEntryPtr> read_catalog(MdbHandle* mdb);
+std::vector<CatalogEntryPtr> read_catalog(DatabaseFile& file);
 
 }  // namespace jet
 

@@ -1,7 +1,7 @@
 #include "connection_text.h"
 
 #include "blanks.h"
-#include "jet/errors.h"
+#include "error_texts.h"
 #include "platform/charset.h"
 
 namespace jet {
@@ -16,7 +16,7 @@ ConnectionSettings parse_connection_text(const std::string& text)
         if (eq == std::string::npos || (semi != std::string::npos && semi < eq)) {
             std::string rest = trimmed(text.substr(i, semi == std::string::npos ? std::string::npos : semi - i));
             if (!rest.empty())
-                throw EDatabaseError("Connection text: \"" + rest + "\" has no value");
+                throw connection_pair_without_value(rest);
             i = semi == std::string::npos ? text.size() : semi + 1;
             continue;
         }
@@ -29,7 +29,7 @@ ConnectionSettings parse_connection_text(const std::string& text)
             char quote = text[v++];
             for (;;) {
                 if (v >= text.size())
-                    throw EDatabaseError("Connection text: the value of \"" + key + "\" is not closed");
+                    throw connection_quote_not_closed(key);
                 if (text[v] == quote) {
                     if (v + 1 < text.size() && text[v + 1] == quote) {
                         value.push_back(quote);
@@ -43,7 +43,7 @@ ConnectionSettings parse_connection_text(const std::string& text)
             }
             size_t end = text.find(';', v);
             if (!trimmed(text.substr(v, end == std::string::npos ? std::string::npos : end - v)).empty())
-                throw EDatabaseError("Connection text: text follows the quoted value of \"" + key + "\"");
+                throw connection_text_after_quote(key);
             i = end == std::string::npos ? text.size() : end + 1;
         } else {
             size_t end = text.find(';', v);

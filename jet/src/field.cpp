@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "blanks.h"
-#include "jet/errors.h"
+#include "error_texts.h"
 #include "jet/query.h"
 #include "result_set.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 // The whole text (blanks around it allowed) as a number of type T.
 template <class T>
-T parse_text(const std::string& text, const char* kind)
+T parse_text(const std::string& text, EConvertError (*refusal)(const std::string&))
 {
     std::string t = trimmed(text);
     const char* first = t.data();
@@ -23,7 +23,7 @@ T parse_text(const std::string& text, const char* kind)
     T value{};
     auto [end, ec] = std::from_chars(first, last, value);
     if (t.empty() || ec != std::errc() || end != last)
-        throw EConvertError("'" + text + "' is not a valid " + kind + " value");
+        throw refusal(text);
     return value;
 }
 
@@ -49,13 +49,13 @@ int32_t TField::AsInteger() const
     case Value::Float: {
         double rounded = std::nearbyint(v.real);
         if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
-            throw EConvertError(AsString() + " is not a valid integer value");
+            throw not_an_integer(AsString());
         return (int32_t)rounded;
     }
-    case Value::Text: return parse_text<int32_t>(v.bytes, "integer");
+    case Value::Text: return parse_text<int32_t>(v.bytes, not_an_integer);
     case Value::Blob: break;
     }
-    throw EConvertError("The blob field '" + FieldName() + "' cannot be read as an integer");
+    throw blob_not_a_number(FieldName());
 }
 
 double TField::AsFloat() const
@@ -66,10 +66,10 @@ double TField::AsFloat() const
     case Value::Integer:
     case Value::Boolean: return (double)v.integer;
     case Value::Float: return v.real;
-    case Value::Text: return parse_text<double>(v.bytes, "floating point");
+    case Value::Text: return parse_text<double>(v.bytes, not_a_float);
     case Value::Blob: break;
     }
-    throw EConvertError("The blob field '" + FieldName() + "' cannot be read as a number");
+    throw blob_not_a_number(FieldName());
 }
 
 std::string TField::AsString() const
@@ -90,8 +90,8 @@ std::string TField::AsString() const
         (void)ec;
         return std::string(buffer, end);
     }
-    case Value::Text:
-    case Value::Blob: break;
+    case Value::Text: break;
+    case Value::Blob: return v.blob ? *v.blob : std::string();
     }
     return v.bytes;
 }

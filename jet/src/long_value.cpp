@@ -1,8 +1,6 @@
 #include "long_value.h"
 
-#include <unordered_set>
-
-#include "jet/errors.h"
+#include "error_texts.h"
 #include "page_rows.h"
 
 namespace jet {
@@ -15,53 +13,53 @@ constexpr uint32_t kSingleRowValue = 0x40000000;
 constexpr uint32_t kLengthMask = 0x3FFFFFFF;
 constexpr size_t kChainPointer = 4;
 
-EDatabaseError damaged(const char* column, const char* what)
-{
-    return EDatabaseError(std::string("The long value of the column '") + column + "' is damaged: " + what);
-}
-
 }  // namespace
 
-std::string read_long_value(MdbHandle* mdb, const char* column, const unsigned char* field, size_t size)
+std::string read_long_value(DatabaseFile& file, StatementBudget& budget, const MdbColumn* column,
+                            const unsigned char* field, size_t size, bool kept)
 {
+    auto damaged = [&](const std::string& what) { return damaged_value(column->table->name, column->name, what); };
     if (size < kLongValueReference)
-        throw damaged(column, "its reference is cut short");
+        throw damaged(damage::reference_cut_short());
     const uint32_t header = read_u32(field);
     const size_t declared = header & kLengthMask;
-    if (declared > kLongValueCap)
-        throw damaged(column, "its length is beyond reason");
+    if (declared > budget.file_size())
+        throw damaged(damage::length_beyond_file());
     if ((header & kInlineValue) && (header & kSingleRowValue))
-        throw damaged(column, "its reference is not one of a long value");
-    if (header & kInlineValue) {
-        if (size - kLongValueReference != declared)
-            throw damaged(column, "it does not fill its row");
+        throw damaged(damage::reference_kind());
+    if ((header & kInlineValue) && size - kLongValueReference != declared)
+        throw damaged(damage::inline_value_size());
+    if (kept && !budget.take(declared))
+        throw damaged_result(column->table->name);
+    if (header & kInlineValue)
         return std::string((const char*)field + kLongValueReference, declared);
-    }
 
     std::string value;
+    value.reserve(declared);
     uint32_t address = read_u32(field + 4);
-    std::unordered_set<uint32_t> pieces_read;
     const bool chained = !(header & kSingleRowValue);
     do {
-        if (!pieces_read.insert(address).second)
-            throw damaged(column, "its page chain points back");
-        const unsigned char* page = read_spare_page(mdb, address_page(address));
+        if (!budget.first_reading(address))
+            throw damaged(damage::piece_read_twice());
+        const unsigned char* page = file.spare_page(address_page(address));
+        if (!page)
+            throw damaged(damage::page_outside_file(address_page(address)));
         PageRow row;
-        if (!page || !find_page_row(mdb, page, address_row(address), row))
-            throw damaged(column, "a piece of it is not where it points");
+        if (!find_page_row(file.mdb(), page, address_row(address), row))
+            throw damaged(damage::piece_missing());
         size_t skip = 0;
         if (chained) {
             if (row.size < kChainPointer)
-                throw damaged(column, "a piece of it is cut short");
+                throw damaged(damage::piece_cut_short());
             address = read_u32(page + row.start);
             skip = kChainPointer;
         }
         if (value.size() + (row.size - skip) > declared)
-            throw damaged(column, "it runs past its length");
+            throw damaged(damage::runs_past_length());
         value.append((const char*)page + row.start + skip, row.size - skip);
     } while (chained && address != 0);
     if (value.size() != declared)
-        throw damaged(column, "it ends before its length");
+        throw damaged(damage::ends_before_length());
     return value;
 }
 

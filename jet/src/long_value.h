@@ -9,19 +9,22 @@
 #include <cstddef>
 #include <string>
 
+#include "database_file.h"
+#include "statement_budget.h"
+
 namespace jet {
 
 constexpr size_t kLongValueReference = 12;
-// Far above any picture or document of a product; a longer value is taken
-// for damage rather than read into memory.
-constexpr size_t kLongValueCap = 64 * 1024 * 1024;
 
 // The value whose reference starts `field` (`size` bytes of the row, the
-// reference included). A reference or chain that does not hold together
-// (a piece outside its page, a chain pointing back, ending early or running
-// past the declared length, a length beyond kLongValueCap) raises
-// EDatabaseError naming `column`.
-std::string read_long_value(MdbHandle* mdb, const char* column, const unsigned char* field, size_t size);
+// reference included) in a column of a table. A reference or chain that does
+// not hold together (a length beyond the file's size, a piece outside its
+// page or the file, a piece the statement has read before, a chain ending
+// early or running past the declared length) raises EDatabaseError naming
+// table and column. A value that is `kept` in the result is taken from the
+// budget at its declared length before any memory is taken for it.
+std::string read_long_value(DatabaseFile& file, StatementBudget& budget, const MdbColumn* column,
+                            const unsigned char* field, size_t size, bool kept);
 
 }  // namespace jet
 

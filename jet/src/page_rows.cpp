@@ -28,11 +28,4 @@ bool find_page_row(const MdbHandle* mdb, const unsigned char* page, unsigned row
     return true;
 }
 
-const unsigned char* read_spare_page(MdbHandle* mdb, uint32_t number)
-{
-    if (number == 0 || mdb_read_alt_pg(mdb, number) != mdb->fmt->pg_size)
-        return nullptr;
-    return mdb->alt_pg_buf;
-}
-
 }  // namespace jet

@@ -39,11 +39,6 @@ bool page_row_count(const MdbHandle* mdb, const unsigned char* page, unsigned& c
 // and end inside the page, at or before the row listed before it.
 bool find_page_row(const MdbHandle* mdb, const unsigned char* page, unsigned row, PageRow& out);
 
-// Reads page `number` into the handle's spare page buffer (the one libmdb
-// uses for look-ups between its own calls) and answers it, or null when the
-// file holds no such whole page. Page 0 is the header, never a row page.
-const unsigned char* read_spare_page(MdbHandle* mdb, uint32_t number);
-
 // A row's address as Jet stores it: page in the upper 24 bits, row in the low 8.
 inline uint32_t address_page(uint32_t address)
 {

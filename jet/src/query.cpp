@@ -2,7 +2,7 @@
 
 #include "database.h"
 #include "jet/connection.h"
-#include "jet/errors.h"
+#include "error_texts.h"
 #include "platform/charset.h"
 #include "result_set.h"
 #include "statement.h"
@@ -27,7 +27,7 @@ void TADOQuery::Open()
 {
     Close();
     if (!Connection || !Connection->database_)
-        throw EDatabaseError("The query has no open connection");
+        throw query_not_connected();
     result_ = Connection->database_->select(parse_statement(SQL.Text()));
     for (size_t i = 0; i < result_->columns.size(); ++i)
         fields_.emplace_back(new TField(this, (int)i));
@@ -44,7 +44,7 @@ void TADOQuery::Close()
 void TADOQuery::require_open() const
 {
     if (!result_)
-        throw EDatabaseError("Cannot perform this operation on a closed query");
+        throw query_closed();
 }
 
 void TADOQuery::First()
@@ -77,7 +77,7 @@ TField* TADOQuery::FieldByName(const std::string& name)
     for (auto& field : fields_)
         if (same_sjis_name(field->FieldName(), name))
             return field.get();
-    throw EDatabaseError("Field '" + name + "' not found");
+    throw field_not_found(name);
 }
 
 const Value& TADOQuery::current(int column) const
@@ -92,12 +92,14 @@ TStream* TADOQuery::CreateBlobStream(TField* field, TBlobStreamMode mode)
 {
     require_open();
     if (mode != bmRead)
-        throw EDatabaseError("Blob streams can only be read");
+        throw blob_stream_read_only();
     if (!field || field->query_ != this)
-        throw EDatabaseError("The field does not belong to this query");
+        throw field_of_another_query();
     const Value& v = current(field->column_);
-    if (v.kind != Value::Null && v.kind != Value::Blob && v.kind != Value::Text)
-        throw EDatabaseError("The field '" + field->FieldName() + "' is not a blob");
+    if (v.kind == Value::Blob)
+        return new TMemoryStream(v.blob);
+    if (v.kind != Value::Null && v.kind != Value::Text)
+        throw field_not_a_blob(field->FieldName());
     return new TMemoryStream(v.bytes.data(), v.bytes.size());
 }
 

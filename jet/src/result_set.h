@@ -3,6 +3,8 @@
 #define JET_RESULT_SET_H
 
 #include <cstdint>
+#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,12 +15,14 @@ struct Value {
     Kind kind = Null;
     int64_t integer = 0;  // Integer; Boolean as -1 or 0
     double real = 0.0;    // Float
-    std::string bytes;    // Text (Shift-JIS) or Blob
+    std::string bytes;    // Text (Shift-JIS)
+    // Blob, shared with the streams made of it, which outlive the result.
+    std::shared_ptr<const std::string> blob;
 };
 
 struct ResultSet {
     std::vector<std::string> columns;  // names as the table spells them
-    std::vector<Value> cells;          // row after row, columns.size() per row
+    std::deque<Value> cells;           // row after row, columns.size() per row; grows without moving
     std::vector<uint32_t> order;       // row numbers in result order
 
     size_t row_count() const { return order.size(); }

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "blanks.h"
-#include "jet/errors.h"
+#include "error_texts.h"
 #include "platform/charset.h"
 
 namespace jet {
@@ -42,11 +42,11 @@ public:
         keyword("SELECT");
         symbol('*');
         keyword("FROM");
-        st.table = name("a table name");
+        st.table = name(Expected::table_name);
         if (at_keyword("WHERE")) {
             ++next_;
             st.has_where = true;
-            st.where_column = name("a column name");
+            st.where_column = name(Expected::column_name);
             symbol('=');
             st.where_value = integer();
         }
@@ -54,7 +54,7 @@ public:
             ++next_;
             keyword("BY");
             st.has_order = true;
-            st.order_column = name("a column name");
+            st.order_column = name(Expected::column_name);
             if (at_keyword("ASC")) {
                 ++next_;
             } else if (at_keyword("DESC")) {
@@ -65,7 +65,7 @@ public:
         if (next_ < tokens_.size() && tokens_[next_].kind == Token::Symbol && tokens_[next_].text == ";")
             ++next_;
         if (next_ < tokens_.size())
-            fail("the end of the statement");
+            fail(expected_item(Expected::statement_end));
         return st;
     }
 
@@ -80,7 +80,7 @@ private:
             } else if (c == '[') {
                 size_t close = sql_.find(']', i + 1);
                 if (close == std::string::npos)
-                    throw EDatabaseError("Unsupported statement \"" + sql_ + "\": a name in brackets is not closed");
+                    throw statement_not_supported(sql_, bracket_not_closed());
                 tokens_.push_back({Token::Bracketed, sql_.substr(i + 1, close - i - 1), i});
                 i = close + 1;
             } else if (is_word_byte(c)) {
@@ -95,10 +95,11 @@ private:
         }
     }
 
-    [[noreturn]] void fail(const char* expected) const
+    [[noreturn]] void fail(const std::string& expected) const
     {
-        std::string found = next_ < tokens_.size() ? "at \"" + sql_.substr(tokens_[next_].offset) + "\"" : "at its end";
-        throw EDatabaseError("Unsupported statement \"" + sql_ + "\": expected " + expected + " " + found);
+        throw statement_not_supported(sql_, next_ < tokens_.size()
+                                                ? expected_at(expected, sql_.substr(tokens_[next_].offset))
+                                                : expected_at_end(expected));
     }
 
     bool at_keyword(const char* word) const
@@ -110,7 +111,7 @@ private:
     void keyword(const char* word)
     {
         if (!at_keyword(word))
-            fail(word);
+            fail(std::string("\"") + word + "\"");
         ++next_;
     }
 
@@ -123,14 +124,14 @@ private:
         ++next_;
     }
 
-    std::string name(const char* what)
+    std::string name(Expected what)
     {
         if (next_ >= tokens_.size())
-            fail(what);
+            fail(expected_item(what));
         const Token& t = tokens_[next_];
         bool plain = t.kind == Token::Word && !is_digit((unsigned char)t.text[0]) && !is_reserved(t.text);
         if (!(plain || (t.kind == Token::Bracketed && !t.text.empty())))
-            fail(what);
+            fail(expected_item(what));
         ++next_;
         return t.text;
     }
@@ -152,16 +153,16 @@ private:
             ++next_;
         }
         if (next_ >= tokens_.size() || tokens_[next_].kind != Token::Word)
-            fail("an integer");
+            fail(expected_item(Expected::integer));
         const std::string& digits = tokens_[next_].text;
         const uint64_t limit = (uint64_t)INT64_MAX + (negative ? 1 : 0);
         uint64_t value = 0;
         for (char c : digits) {
             if (!is_digit((unsigned char)c))
-                fail("an integer");
+                fail(expected_item(Expected::integer));
             uint64_t digit = (uint64_t)(c - '0');
             if (value > (limit - digit) / 10)
-                fail("an integer within 64 bits");
+                fail(expected_item(Expected::integer_within_64_bits));
             value = value * 10 + digit;
         }
         ++next_;

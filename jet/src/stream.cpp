@@ -16,8 +16,14 @@ int64_t TStream::Seek(int64_t offset, TSeekOrigin origin)
     return position_;
 }
 
+TMemoryStream::TMemoryStream() : bytes_(std::make_shared<const std::string>()) {}
+
 TMemoryStream::TMemoryStream(const void* bytes, size_t size)
-    : bytes_((const unsigned char*)bytes, (const unsigned char*)bytes + size)
+    : bytes_(std::make_shared<const std::string>((const char*)bytes, size))
+{}
+
+TMemoryStream::TMemoryStream(std::shared_ptr<const std::string> bytes)
+    : bytes_(bytes ? std::move(bytes) : std::make_shared<const std::string>())
 {}
 
 int64_t TMemoryStream::Read(void* buffer, int64_t count)
@@ -25,7 +31,7 @@ int64_t TMemoryStream::Read(void* buffer, int64_t count)
     if (count <= 0 || position_ >= Size())
         return 0;
     int64_t n = count < Size() - position_ ? count : Size() - position_;
-    std::memcpy(buffer, bytes_.data() + position_, (size_t)n);
+    std::memcpy(buffer, bytes_->data() + position_, (size_t)n);
     position_ += n;
     return n;
 }

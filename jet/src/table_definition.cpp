@@ -1,10 +1,12 @@
 #include "table_definition.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
-#include "jet/errors.h"
+#include "error_texts.h"
 #include "page_rows.h"
 
 namespace jet {
@@ -19,46 +21,21 @@ constexpr unsigned kMostColumns = 255;
 constexpr uint32_t kMostIndexes = 255;
 // A usage map is its type byte and at least one 32-bit page number.
 constexpr size_t kShortestUsageMap = 5;
+// Column flags.
+constexpr unsigned char kFixedColumn = 0x01;
+constexpr unsigned char kLongAutoNumber = 0x04;
+constexpr unsigned char kUuidAutoNumber = 0x40;
 
-EDatabaseError damaged(const MdbCatalogEntry* entry, const std::string& what)
-{
-    return EDatabaseError("The definition of the table '" + std::string(entry->object_name) + "' is damaged: " + what);
-}
-
-// The definition as libmdb reads it: the first page whole, then each page the
+// The definition as Jet lays it out: the first page whole, then each page the
 // chain leads on to from its header on. Pages are taken only as they are
 // needed, so that a definition ending on a page's last byte needs no more.
 class DefinitionBytes {
 public:
-    DefinitionBytes(MdbHandle* mdb, const MdbCatalogEntry* entry, const unsigned char* first)
-        : mdb_(mdb), entry_(entry), page_size_((size_t)mdb->fmt->pg_size)
+    DefinitionBytes(DatabaseFile& file, const MdbCatalogEntry* entry, const unsigned char* first)
+        : file_(file), entry_(entry), page_size_(file.pages().page_size())
     {
-        pages_.emplace_back(first, first + page_size_);
+        page_.assign(first, first + page_size_);
         seen_.insert((uint32_t)entry->table_pg);
-    }
-
-    // Moves the cursor over `length` bytes that must all exist.
-    void skip(size_t length)
-    {
-        while (length > 0) {
-            if (offset_ == page_size_)
-                next_page();
-            size_t here = std::min(length, page_size_ - offset_);
-            offset_ += here;
-            length -= here;
-        }
-    }
-
-    // The next `length` bytes (at most 4) as a little-endian number.
-    uint32_t number(size_t length)
-    {
-        uint32_t value = 0;
-        for (size_t i = 0; i < length; ++i) {
-            if (offset_ == page_size_)
-                next_page();
-            value |= (uint32_t)pages_.back()[offset_++] << (8 * i);
-        }
-        return value;
     }
 
     void start_at(size_t offset)
@@ -70,25 +47,47 @@ public:
         offset_ = offset;
     }
 
+    // Copies the next `length` bytes, which must all exist.
+    void copy(unsigned char* into, size_t length)
+    {
+        while (length > 0) {
+            if (offset_ == page_size_)
+                next_page();
+            const size_t here = std::min(length, page_size_ - offset_);
+            std::memcpy(into, page_.data() + offset_, here);
+            into += here;
+            offset_ += here;
+            length -= here;
+        }
+    }
+
+    // The next `length` bytes (at most 4) as a little-endian number.
+    uint32_t number(size_t length)
+    {
+        unsigned char bytes[4] = {0, 0, 0, 0};
+        copy(bytes, length);
+        return read_u32(bytes);
+    }
+
 private:
     void next_page()
     {
-        const uint32_t next = read_u32(pages_.back().data() + kNextPageOffset);
+        const uint32_t next = read_u32(page_.data() + kNextPageOffset);
         if (next == 0)
-            throw damaged(entry_, "its columns run past its last page");
+            throw damaged_definition(entry_->object_name, damage::definition_runs_past_last_page());
         if (!seen_.insert(next).second)
-            throw damaged(entry_, "its pages lead back to one already read");
-        const unsigned char* page = read_spare_page(mdb_, next);
-        if (!page || page[0] != kDefinitionPage)
-            throw damaged(entry_, "it goes on to page " + std::to_string(next) + ", which holds no definition");
-        pages_.emplace_back(page, page + page_size_);
+            throw damaged_definition(entry_->object_name, damage::definition_pages_loop());
+        if (!file_.pages().read(next, page_.data()))
+            throw damaged_definition(entry_->object_name, damage::page_outside_file(next));
+        if (page_[0] != kDefinitionPage)
+            throw damaged_definition(entry_->object_name, damage::continuation_page_kind(next));
         offset_ = kContinuationHeader;
     }
 
-    MdbHandle* mdb_;
+    DatabaseFile& file_;
     const MdbCatalogEntry* entry_;
     size_t page_size_;
-    std::vector<std::vector<unsigned char>> pages_;
+    std::vector<unsigned char> page_;
     std::unordered_set<uint32_t> seen_;
     size_t offset_ = 0;
 };
@@ -96,54 +95,131 @@ private:
 // The map of the pages the table uses: its row must exist on its page and be
 // long enough for its kind (0: a bitmap after a first page number; 1: the
 // numbers of bitmap pages).
-void check_usage_map(MdbHandle* mdb, const MdbCatalogEntry* entry, uint32_t address)
+void read_usage_map(DatabaseFile& file, MdbTableDef* table, uint32_t address)
 {
-    const unsigned char* page = read_spare_page(mdb, address_page(address));
+    const char* name = table->entry->object_name;
+    const unsigned char* page = file.spare_page(address_page(address));
     PageRow row;
-    if (!page || !find_page_row(mdb, page, address_row(address), row))
-        throw damaged(entry, "its usage map is not where it points");
+    if (!page)
+        throw damaged_definition(name, damage::page_outside_file(address_page(address)));
+    if (!find_page_row(file.mdb(), page, address_row(address), row))
+        throw damaged_definition(name, damage::usage_map_missing());
     if (row.size < kShortestUsageMap)
-        throw damaged(entry, "its usage map is too short");
+        throw damaged_definition(name, damage::usage_map_too_short());
     const unsigned char kind = page[row.start];
     if (kind != 0 && kind != 1)
-        throw damaged(entry, "its usage map is of no known kind");
+        throw damaged_definition(name, damage::usage_map_kind());
+    table->usage_map = (unsigned char*)g_malloc(row.size);
+    std::memcpy(table->usage_map, page + row.start, row.size);
+    table->map_sz = row.size;
 }
 
-void check_definition(MdbHandle* mdb, const MdbCatalogEntry* entry)
+MdbColumn* new_column(MdbTableDef* table, const MdbFormatConstants* fmt, const unsigned char* entry)
 {
-    const MdbFormatConstants* fmt = mdb->fmt;
-    const unsigned char* first = read_spare_page(mdb, (uint32_t)entry->table_pg);
-    if (!first)
-        throw EDatabaseError("The definition of the table '" + std::string(entry->object_name) +
-                             "' lies outside the file");
-    if (first[0] != kDefinitionPage)
-        throw damaged(entry, "its page holds no definition");
-    const unsigned columns = read_u16(first + fmt->tab_num_cols_offset);
-    const unsigned variable_columns = read_u16(first + fmt->tab_num_cols_offset - 2);
-    const uint32_t indexes = read_u32(first + fmt->tab_num_ridxs_offset);
-    if (columns > kMostColumns || variable_columns > columns || indexes > kMostIndexes)
-        throw damaged(entry, "it declares more columns or indexes than a table can have");
-    const uint32_t usage_map = read_u32(first + fmt->tab_usage_map_offset);
+    auto* column = (MdbColumn*)g_malloc0(sizeof(MdbColumn));
+    column->table = table;
+    column->col_type = entry[0];
+    column->col_num = entry[fmt->col_num_offset];
+    column->var_col_num = read_u16(entry + fmt->tab_col_offset_var);
+    column->row_col_num = (int)read_u16(entry + fmt->tab_row_col_num_offset);
+    if (column->col_type == MDB_NUMERIC || column->col_type == MDB_MONEY || column->col_type == MDB_FLOAT ||
+        column->col_type == MDB_DOUBLE) {
+        column->col_scale = entry[fmt->col_scale_offset];
+        column->col_prec = entry[fmt->col_prec_offset];
+    }
+    const unsigned char flags = entry[fmt->col_flags_offset];
+    column->is_fixed = (flags & kFixedColumn) ? 1 : 0;
+    column->is_long_auto = (flags & kLongAutoNumber) ? 1 : 0;
+    column->is_uuid_auto = (flags & kUuidAutoNumber) ? 1 : 0;
+    column->fixed_offset = (int)read_u16(entry + fmt->tab_col_offset_fixed);
+    column->col_size = column->col_type == MDB_BOOL ? 0 : (int)read_u16(entry + fmt->col_size_offset);
+    return column;
+}
 
-    DefinitionBytes bytes(mdb, entry, first);
-    bytes.start_at(fmt->tab_cols_start_offset + indexes * fmt->tab_ridx_entry_size);
-    bytes.skip((size_t)columns * fmt->tab_col_entry_size);
-    const size_t name_length_size = IS_JET3(mdb) ? 1 : 2;
-    for (unsigned i = 0; i < columns; ++i)
-        bytes.skip(bytes.number(name_length_size));
+// Fixed columns each own their bytes of the row's fixed part, and variable
+// columns each their place in the row's table of offsets: a definition where
+// two share them lets one row's bytes be read many times over. Yes/No values
+// live in the null mask and take no bytes.
+void check_column_places(const MdbTableDef* table, const std::vector<MdbColumn*>& columns, size_t page_size)
+{
+    std::vector<const MdbColumn*> fixed, variable;
+    for (const MdbColumn* c : columns) {
+        if (c->is_fixed && c->col_type != MDB_BOOL) {
+            if ((size_t)c->fixed_offset + (size_t)c->col_size > page_size)
+                throw damaged_definition(table->name, damage::fixed_column_outside_row(c->name));
+            fixed.push_back(c);
+        } else if (!c->is_fixed) {
+            variable.push_back(c);
+        }
+    }
+    std::sort(fixed.begin(), fixed.end(),
+              [](const MdbColumn* a, const MdbColumn* b) { return a->fixed_offset < b->fixed_offset; });
+    for (size_t i = 1; i < fixed.size(); ++i)
+        if (fixed[i - 1]->fixed_offset + fixed[i - 1]->col_size > fixed[i]->fixed_offset)
+            throw damaged_definition(table->name, damage::fixed_columns_overlap(fixed[i - 1]->name, fixed[i]->name));
+    std::sort(variable.begin(), variable.end(),
+              [](const MdbColumn* a, const MdbColumn* b) { return a->var_col_num < b->var_col_num; });
+    for (size_t i = 1; i < variable.size(); ++i)
+        if (variable[i - 1]->var_col_num == variable[i]->var_col_num)
+            throw damaged_definition(table->name,
+                                     damage::variable_columns_share_slot(variable[i - 1]->name, variable[i]->name));
+}
 
-    check_usage_map(mdb, entry, usage_map);
+void read_columns(DatabaseFile& file, MdbTableDef* table, const unsigned char* first, uint32_t real_indexes)
+{
+    const MdbFormatConstants* fmt = file.mdb()->fmt;
+    DefinitionBytes bytes(file, table->entry, first);
+    bytes.start_at(fmt->tab_cols_start_offset + real_indexes * fmt->tab_ridx_entry_size);
+
+    std::vector<MdbColumn*> columns;
+    table->columns = g_ptr_array_new();  // freed with the table, the columns in it
+    std::vector<unsigned char> entry(fmt->tab_col_entry_size);
+    for (unsigned i = 0; i < table->num_cols; ++i) {
+        bytes.copy(entry.data(), entry.size());
+        columns.push_back(new_column(table, fmt, entry.data()));
+        g_ptr_array_add(table->columns, columns.back());
+    }
+    const size_t name_length_size = IS_JET3(file.mdb()) ? 1 : 2;
+    std::vector<unsigned char> name;
+    for (MdbColumn* column : columns) {
+        name.resize(bytes.number(name_length_size));
+        bytes.copy(name.data(), name.size());
+        const std::string text = file.texts().decode(name.data(), name.size(), sizeof column->name);
+        std::memcpy(column->name, text.c_str(), text.size() + 1);
+    }
+    check_column_places(table, columns, file.pages().page_size());
+
+    // libmdb cracks rows with the columns in the order of their numbers.
+    std::stable_sort(columns.begin(), columns.end(),
+                     [](const MdbColumn* a, const MdbColumn* b) { return a->col_num < b->col_num; });
+    for (unsigned i = 0; i < table->num_cols; ++i)
+        g_ptr_array_index(table->columns, i) = columns[i];
 }
 
 }  // namespace
 
-TablePtr read_table_definition(MdbCatalogEntry* entry)
+TablePtr read_table_definition(DatabaseFile& file, MdbCatalogEntry* entry)
 {
-    MdbHandle* mdb = entry->mdb;
-    check_definition(mdb, entry);
-    TablePtr table(mdb_read_table(entry));
-    if (!table || !mdb_read_columns(table.get()))
-        throw damaged(entry, "libmdb cannot read it");
+    const MdbFormatConstants* fmt = file.mdb()->fmt;
+    const uint32_t page_number = (uint32_t)entry->table_pg;
+    std::vector<unsigned char> first(file.pages().page_size());
+    if (!file.pages().read(page_number, first.data()))
+        throw damaged_definition(entry->object_name, damage::page_outside_file(page_number));
+    if (first[0] != kDefinitionPage)
+        throw damaged_definition(entry->object_name, damage::definition_page_kind());
+
+    TablePtr table(mdb_alloc_tabledef(entry));
+    table->num_rows = read_u32(first.data() + fmt->tab_num_rows_offset);
+    table->num_var_cols = read_u16(first.data() + fmt->tab_num_cols_offset - 2);
+    table->num_cols = read_u16(first.data() + fmt->tab_num_cols_offset);
+    table->num_idxs = read_u32(first.data() + fmt->tab_num_idxs_offset);
+    table->num_real_idxs = read_u32(first.data() + fmt->tab_num_ridxs_offset);
+    table->first_data_pg = read_u16(first.data() + fmt->tab_first_dpg_offset);
+    if (table->num_cols > kMostColumns || table->num_var_cols > table->num_cols || table->num_real_idxs > kMostIndexes)
+        throw damaged_definition(entry->object_name, damage::too_many_columns());
+
+    read_columns(file, table.get(), first.data(), table->num_real_idxs);
+    read_usage_map(file, table.get(), read_u32(first.data() + fmt->tab_usage_map_offset));
     return table;
 }
 

@@ -1,10 +1,13 @@
-// A table's definition, checked against the file before libmdb follows it.
+// A table's definition, read and checked by the layer into libmdb's records,
+// so that libmdb can crack the table's rows.
 #ifndef JET_TABLE_DEFINITION_H
 #define JET_TABLE_DEFINITION_H
 
 #include "libmdb.h"
 
 #include <memory>
+
+#include "database_file.h"
 
 namespace jet {
 
@@ -13,12 +16,13 @@ struct TableDeleter {
 };
 using TablePtr = std::unique_ptr<MdbTableDef, TableDeleter>;
 
-// Reads the definition that starts on entry->table_pg with its columns. The
-// definition pages, the column entries and names they declare and the map of
-// the pages the table uses are checked first; raises EDatabaseError naming
-// the table when any of them is damaged or cannot be read. The entry must
+// Reads the definition that starts on entry->table_pg: its pages (a chain
+// that stays inside the file and does not loop), the column entries and
+// names it declares, and the map of the pages the table uses. Fixed columns
+// must not share bytes nor variable columns a place in the row. Raises
+// EDatabaseError naming the table when any of it is damaged. The entry must
 // outlive the table.
-TablePtr read_table_definition(MdbCatalogEntry* entry);
+TablePtr read_table_definition(DatabaseFile& file, MdbCatalogEntry* entry);
 
 }  // namespace jet
 

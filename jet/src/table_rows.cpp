@@ -1,20 +1,24 @@
 #include "table_rows.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 #include <vector>
 
-#include "jet/errors.h"
+#include "error_texts.h"
 #include "long_value.h"
 #include "page_rows.h"
 
 namespace jet {
 namespace {
 
-EDatabaseError damaged_row(const MdbTableDef* table, const std::string& what)
-{
-    return EDatabaseError("A row of the table '" + std::string(table->name) + "' is damaged: " + what);
-}
+constexpr unsigned char kDataPage = 0x01;
+constexpr size_t kOwnerOffset = 4;
+// A usage map's kind byte; kind 0 then names its first page.
+constexpr size_t kMapStart = 1;
+constexpr size_t kBitmapStart = 5;
+// A bitmap page of a kind 1 map starts after its 4-byte header.
+constexpr size_t kBitmapPageHeader = 4;
 
 std::string take_text(char* text)
 {
@@ -49,6 +53,80 @@ int stored_width(int type)
     }
 }
 
+// The pages a usage map marks, in the order of their numbers: a bitmap in
+// the map itself (kind 0) or on bitmap pages that the map names (kind 1).
+class MarkedPages {
+public:
+    MarkedPages(DatabaseFile& file, const MdbTableDef* table) : file_(file), table_(table)
+    {
+        const unsigned char* map = table->usage_map;
+        if (map[0] == 0) {
+            first_page_ = read_u32(map + kMapStart);
+            bits_ = map + kBitmapStart;
+            bit_count_ = (table->map_sz - kBitmapStart) * 8;
+        } else {
+            bitmap_pages_ = (table->map_sz - kMapStart) / 4;
+            bitmap_bits_ = (file.pages().page_size() - kBitmapPageHeader) * 8;
+        }
+    }
+
+    // False when no page is left.
+    bool next(uint32_t& page)
+    {
+        for (;;) {
+            while (bit_ < bit_count_) {
+                const size_t bit = bit_++;
+                if (bits_[bit / 8] == 0) {
+                    bit_ = (bit / 8 + 1) * 8;
+                    continue;
+                }
+                if (!(bits_[bit / 8] & (1u << (bit % 8))))
+                    continue;
+                const uint64_t number = (uint64_t)first_page_ + bit;
+                if (number == 0)
+                    continue;  // the header page is no page of a table
+                if (number >= file_.pages().page_count())
+                    throw damaged_row(table_->name,
+                                      damage::page_outside_file((uint32_t)std::min<uint64_t>(number, UINT32_MAX)));
+                page = (uint32_t)number;
+                return true;
+            }
+            if (!next_bitmap_page())
+                return false;
+        }
+    }
+
+private:
+    bool next_bitmap_page()
+    {
+        while (bitmap_ < bitmap_pages_) {
+            const size_t index = bitmap_++;
+            const uint32_t number = read_u32(table_->usage_map + kMapStart + 4 * index);
+            if (number == 0)
+                continue;
+            if (!file_.pages().read(number, bitmap_page_.data()))
+                throw damaged_row(table_->name, damage::page_outside_file(number));
+            first_page_ = (uint64_t)index * bitmap_bits_;
+            bits_ = bitmap_page_.data() + kBitmapPageHeader;
+            bit_count_ = bitmap_bits_;
+            bit_ = 0;
+            return true;
+        }
+        return false;
+    }
+
+    DatabaseFile& file_;
+    const MdbTableDef* table_;
+    uint64_t first_page_ = 0;
+    const unsigned char* bits_ = nullptr;
+    size_t bit_count_ = 0;
+    size_t bit_ = 0;
+    size_t bitmap_pages_ = 0;
+    size_t bitmap_ = 0;
+    size_t bitmap_bits_ = 0;
+    std::vector<unsigned char> bitmap_page_ = std::vector<unsigned char>(MDB_PGSIZE);
+};
+
 // The columns a row stores: a column added to the table after the row was
 // written has no bit in the row's null mask and reads as null.
 unsigned row_column_count(const MdbHandle* mdb, const unsigned char* row)
@@ -56,10 +134,19 @@ unsigned row_column_count(const MdbHandle* mdb, const unsigned char* row)
     return IS_JET3(mdb) ? row[0] : read_u16(row);
 }
 
-void check_fields(MdbTableDef* table, const PageRow& row, MdbField* fields)
+struct Span {
+    long long start, end;
+    const MdbColumn* column;
+};
+
+// Every value must lie inside its row, be as wide as its type, and own its
+// bytes: columns reading the same bytes would let one row be read many times.
+void check_fields(MdbTableDef* table, const PageRow& row, MdbField* fields, std::vector<Span>& spans)
 {
-    const unsigned stored = row_column_count(table->entry->mdb, table->entry->mdb->pg_buf + row.start);
+    MdbHandle* mdb = table->entry->mdb;
+    const unsigned stored = row_column_count(mdb, mdb->pg_buf + row.start);
     const long long row_end = (long long)(row.start + row.size);
+    spans.clear();
     for (unsigned i = 0; i < table->num_cols; ++i) {
         auto* column = (MdbColumn*)g_ptr_array_index(table->columns, i);
         MdbField& f = fields[i];
@@ -72,37 +159,51 @@ void check_fields(MdbTableDef* table, const PageRow& row, MdbField* fields)
             continue;
         if (f.siz < stored_width(column->col_type) || f.start < (long long)row.start ||
             (long long)f.start + f.siz > row_end)
-            throw damaged_row(table, "the column '" + std::string(column->name) + "' lies outside it");
+            throw damaged_row(table->name, damage::field_outside_row(column->name));
+        if (f.siz > 0)
+            spans.push_back({(long long)f.start, (long long)f.start + f.siz, column});
     }
+    std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.start < b.start; });
+    for (size_t i = 1; i < spans.size(); ++i)
+        if (spans[i - 1].end > spans[i].start)
+            throw damaged_row(table->name, damage::fields_overlap(spans[i - 1].column->name, spans[i].column->name));
 }
 
 }  // namespace
 
-void for_each_row(MdbTableDef* table, const std::function<void(const MdbField* fields)>& visit)
+void for_each_row(DatabaseFile& file, MdbTableDef* table, const std::function<void(const MdbField* fields)>& visit)
 {
-    MdbHandle* mdb = table->entry->mdb;
+    MdbHandle* mdb = file.mdb();
     if (table->num_cols == 0)
         return;
     std::vector<MdbField> fields(table->num_cols);
-    mdb_rewind_table(table);
-    while (mdb_read_next_dpg(table)) {
+    std::vector<Span> spans;
+    MarkedPages pages(file, table);
+    uint32_t page;
+    while (pages.next(page)) {
+        if (!file.load_page(page))
+            throw damaged_row(table->name, damage::page_outside_file(page));
+        if (mdb->pg_buf[0] != kDataPage || read_u32(mdb->pg_buf + kOwnerOffset) != (uint32_t)table->entry->table_pg)
+            continue;  // a page the map marks wrongly, passed over as libmdb passes it over
         unsigned count;
         if (!page_row_count(mdb, mdb->pg_buf, count))
-            throw damaged_row(table, "its page lists more rows than it can hold");
+            throw damaged_row(table->name, damage::row_table_too_long());
         for (unsigned r = 0; r < count; ++r) {
             PageRow row;
             if (!find_page_row(mdb, mdb->pg_buf, r, row) || row.size == 0 || row.deleted)
                 continue;
             if (mdb_crack_row(table, (int)row.start, row.size, fields.data()) < 0)
                 continue;
-            check_fields(table, row, fields.data());
+            check_fields(table, row, fields.data(), spans);
             visit(fields.data());
         }
     }
 }
 
-Value decode_field(MdbHandle* mdb, MdbColumn* column, const MdbField& field)
+Value decode_field(DatabaseFile& file, StatementBudget& budget, MdbColumn* column, const MdbField& field)
 {
+    MdbHandle* mdb = file.mdb();
+    const char* table = column->table->name;
     Value v;
     if (column->col_type == MDB_BOOL) {
         // A yes/no value lives in the null mask: a set bit is yes.
@@ -149,16 +250,14 @@ Value decode_field(MdbHandle* mdb, MdbColumn* column, const MdbField& field)
     }
     case MDB_TEXT:
         v.kind = Value::Text;
-        v.bytes = take_text(mdb_col_to_string(mdb, pg, at, MDB_TEXT, field.siz));
+        v.bytes = file.texts().decode(pg + at, (size_t)field.siz, kTextCap);
         break;
     case MDB_MEMO: {
-        // libmdb's own memo reader follows a chain without end; the bytes are
-        // read here and only converted there.
-        std::string stored = field.siz == 0 ? std::string() : read_long_value(mdb, column->name, pg + at, field.siz);
-        std::vector<char> text(kTextCap);
-        mdb_unicode2ascii(mdb, stored.data(), stored.size(), text.data(), text.size());
+        // Only the text that is kept is held; the stored bytes go once read.
+        const std::string stored =
+            field.siz == 0 ? std::string() : read_long_value(file, budget, column, pg + at, (size_t)field.siz, false);
         v.kind = Value::Text;
-        v.bytes = text.data();
+        v.bytes = file.texts().decode((const unsigned char*)stored.data(), stored.size(), kTextCap);
         break;
     }
     case MDB_REPID:
@@ -168,14 +267,18 @@ Value decode_field(MdbHandle* mdb, MdbColumn* column, const MdbField& field)
     case MDB_OLE:
         v.kind = Value::Blob;
         if (field.siz > 0)
-            v.bytes = read_long_value(mdb, column->name, pg + at, field.siz);
-        break;
+            v.blob = std::make_shared<const std::string>(
+                read_long_value(file, budget, column, pg + at, (size_t)field.siz, true));
+        return v;
     default:
         v.kind = Value::Blob;
-        if (field.siz > 0)
-            v.bytes.assign((const char*)pg + at, (size_t)field.siz);
-        break;
+        if (!budget.take((size_t)field.siz))
+            throw damaged_result(table);
+        v.blob = std::make_shared<const std::string>((const char*)pg + at, (size_t)field.siz);
+        return v;
     }
+    if (!budget.take(v.bytes.size()))
+        throw damaged_result(table);
     return v;
 }
 

@@ -27,7 +27,7 @@ const char kPassword[] = ";Jet OLEDB:Database Password=";
 Dbs_inf* dbs_of(Lnk_inf* dbs)
 {
     if (!dbs)
-        throw jet::EDatabaseError("No database is open");
+        throw jet::no_connection_error();
     return (Dbs_inf*)LNK_DAT(dbs);
 }
 

@@ -17,6 +17,10 @@ public:
     explicit EDatabaseError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// What a query raises without an open connection, for callers that have no
+// connection to hand it either.
+EDatabaseError no_connection_error();
+
 // A field value that its accessor cannot convert (text "abc" read as an
 // integer): the one conversion error of the whole system, so that a handler
 // for a date that cannot be converted catches this one as well.

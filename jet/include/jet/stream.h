@@ -5,7 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
+#include <string>
 
 namespace jet {
 
@@ -31,15 +32,18 @@ protected:
 // and Size() as one buffer.
 class TMemoryStream : public TStream {
 public:
-    TMemoryStream() = default;
+    TMemoryStream();
+    // A copy of the bytes.
     TMemoryStream(const void* bytes, size_t size);
+    // Bytes that nobody changes, shared with whoever else holds them.
+    explicit TMemoryStream(std::shared_ptr<const std::string> bytes);
 
-    int64_t Size() const override { return (int64_t)bytes_.size(); }
+    int64_t Size() const override { return (int64_t)bytes_->size(); }
     int64_t Read(void* buffer, int64_t count) override;
-    const unsigned char* Memory() const { return bytes_.data(); }
+    const unsigned char* Memory() const { return (const unsigned char*)bytes_->data(); }
 
 private:
-    std::vector<unsigned char> bytes_;
+    std::shared_ptr<const std::string> bytes_;
 };
 
 }  // namespace jet
