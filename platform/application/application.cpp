@@ -8,6 +8,8 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include <new>
+
 #include <platform/files.h>
 #include <platform/findwindow.h>
 #include <platform/fonts.h>
@@ -103,7 +105,11 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event)
 
 void TApplication::ShowException(const std::exception& error)
 {
-    ShowException(error.what());
+    // The library's own text of running out of memory is "std::bad_alloc".
+    if (dynamic_cast<const std::bad_alloc*>(&error))
+        ShowException("メモリが不足しています。");
+    else
+        ShowException(error.what());
 }
 
 void TApplication::ShowException(const char* message)

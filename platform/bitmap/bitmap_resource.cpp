@@ -51,15 +51,15 @@ size_t rows_offset(const unsigned char* info, size_t size)
 
 QImage load_bitmap_resource(HINSTANCE module, const char* name)
 {
-    const std::string what = std::string("bitmap resource ") + (name ? name : "(null)");
+    const std::string what = std::string("ビットマップ リソース ") + (name ? name : "(null)");
     HRSRC found = FindResourceA(module, name, RT_BITMAP);
     if (!found)
-        throw ResourceError(what + " not found");
+        throw ResourceError(what + " が見つかりません。");
     const DWORD size = SizeofResource(module, found);
     const unsigned char* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
     const size_t offset = bytes && size >= 40 ? rows_offset(bytes, size) : 0;
     if (offset == 0)
-        throw ResourceError(what + " holds no bitmap");
+        throw ResourceError(what + " はビットマップではありません。");
 
     // Put the file header back in front, so that the bitmap reader takes it.
     QByteArray file(14 + (int)size, '\0');
@@ -71,6 +71,6 @@ QImage load_bitmap_resource(HINSTANCE module, const char* name)
     memcpy(head + 14, bytes, size);
     QImage image;
     if (!image.loadFromData(file, "BMP") || image.isNull())
-        throw ResourceError(what + " cannot be read");
+        throw ResourceError(what + " を読み込めません。");
     return image;
 }

@@ -4,8 +4,9 @@
 #include <stdio.h>
 #include <string.h>
 
-#include <jerror.h>
 #include <jpeglib.h>
+
+#include "jpeg_messages.h"
 
 // libjpeg reports errors through error_exit, which must not return; it jumps
 // back into decode_into. Only the libjpeg frames and decode_into lie between,
@@ -16,14 +17,12 @@ namespace {
 struct ErrorManager {
     jpeg_error_mgr base;
     jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
 };
 
+// The failure's message code stays in base.msg_code for the text.
 void fail(j_common_ptr cinfo)
 {
-    ErrorManager* errors = reinterpret_cast<ErrorManager*>(cinfo->err);
-    (*cinfo->err->format_message)(cinfo, errors->message);
-    longjmp(errors->jump, 1);
+    longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
 }
 
 // Corrupt-data warnings (level -1) fail the picture as errors do; trace
@@ -113,10 +112,9 @@ QImage decode_jpeg(const unsigned char* data, size_t size)
     QImage image;
     Decode d;
     memset(&d.cinfo, 0, sizeof d.cinfo);
-    d.errors.message[0] = '\0';
     d.out = &image;
     d.too_large = false;
     if (!decode_into(d, data, size))
-        throw JpegError(d.too_large ? "JPEG picture too large" : d.errors.message);
+        throw JpegError(d.too_large ? "JPEG イメージが大きすぎます。" : jpeg_error_text(d.errors.base.msg_code));
     return image;
 }

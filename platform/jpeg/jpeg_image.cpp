@@ -40,6 +40,6 @@ void TJPEGImage::LoadFromFile(const char* path)
 {
     std::ifstream in(native_path(path), std::ios::binary);
     if (!in)
-        throw JpegError(std::string("Cannot open ") + (path ? path : ""));
+        throw JpegError(std::string("ファイル ") + (path ? path : "") + " を開けません。");
     LoadFromStream(in);
 }

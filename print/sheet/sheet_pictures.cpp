@@ -13,7 +13,7 @@ TGraphic bitmap_from_jpeg(const TJPEGImage& picture)
 TGraphic bitmap_from_picture(const QImage& picture)
 {
     if (picture.isNull())
-        throw JpegError("no picture to copy");
+        throw JpegError("コピーするイメージがありません。");
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 

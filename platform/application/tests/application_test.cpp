@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <new>
 #include <stdexcept>
 
 #include <QElapsedTimer>
@@ -80,14 +81,17 @@ TEST_F(ApplicationTest, ExceptionFromAControlsHandlerStopsAtTheControl)
     int clicks = 0;
     on_click(button, [&] {
         ++clicks;
-        throw std::runtime_error("List index out of bounds (-1)");
+        throw std::out_of_range("リストのインデックス (-1) が範囲外です。");
     });
     form.show();
     QTest::mouseClick(button, Qt::LeftButton);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(clicks, 2);
     ASSERT_EQ(boxes.boxes().size(), 2u);
-    EXPECT_EQ(boxes.boxes()[1].text, "List index out of bounds (-1)");
+    EXPECT_EQ(boxes.boxes()[1].text, "リストのインデックス (-1) が範囲外です。");
+    run_handler([] { throw std::bad_alloc(); });  // shown in Japanese, not by the library's name
+    ASSERT_EQ(boxes.boxes().size(), 3u);
+    EXPECT_EQ(boxes.boxes()[2].text, "メモリが不足しています。");
     bool ran_on = false;
     run_handler([&] { ran_on = true; });
     EXPECT_TRUE(ran_on);

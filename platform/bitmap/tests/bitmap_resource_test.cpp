@@ -28,7 +28,12 @@ TEST(BitmapResource, OwnEmblemReadsAsItsFile)
 
 TEST(BitmapResource, MissingResourceRaises)
 {
-    EXPECT_THROW(load_bitmap_resource(HInstance, "NOSUCH"), ResourceError);
+    try {
+        load_bitmap_resource(HInstance, "NOSUCH");
+        ADD_FAILURE() << "a resource the program does not carry";
+    } catch (const ResourceError& e) {
+        EXPECT_STREQ(e.what(), "ビットマップ リソース NOSUCH が見つかりません。");
+    }
     // Another module does not carry the program's resources.
     EXPECT_THROW(load_bitmap_resource(bare_module_handle(), "EMBLEM"), ResourceError);
     EXPECT_THROW(load_bitmap_resource(HInstance, nullptr), ResourceError);

@@ -74,7 +74,7 @@ void TListBox::setItemIndex(int index)
 void* TListBox::Object(int index) const
 {
     if (index < 0 || index >= count())
-        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+        throw std::out_of_range("リストのインデックス (" + std::to_string(index) + ") が範囲外です。");
     return item(index)->data(object_role).value<void*>();
 }
 

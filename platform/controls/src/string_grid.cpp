@@ -82,7 +82,8 @@ void TStringGrid::setColWidth(int col, int width)
 void TStringGrid::check_cell(int col, int row) const
 {
     if (col < 0 || col >= col_count_ || row < 0 || row >= row_count_)
-        throw std::out_of_range("Grid index out of range (" + std::to_string(col) + ", " + std::to_string(row) + ")");
+        throw std::out_of_range("グリッドのインデックス (" + std::to_string(col) + ", " + std::to_string(row) +
+                                ") が範囲外です。");
 }
 
 QByteArray TStringGrid::Cell(int col, int row) const

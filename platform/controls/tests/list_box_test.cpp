@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <stdexcept>
+
 #include <platform/controls/list_box.h>
 
 namespace {
@@ -35,7 +37,12 @@ TEST_F(ListBoxTest, ProgramSelectionFiresNoEvent)
     list.Clear();
     list.setItemIndex(0);
     EXPECT_EQ(list.ItemIndex(), -1);
-    EXPECT_THROW(list.Object(list.ItemIndex()), std::out_of_range);
+    try {
+        list.Object(list.ItemIndex());
+        ADD_FAILURE() << "no item, yet an object";
+    } catch (const std::out_of_range& e) {
+        EXPECT_STREQ(e.what(), "リストのインデックス (-1) が範囲外です。");
+    }
 }
 
 TEST_F(ListBoxTest, MouseAndKeyboardSelectionsAreClicks)

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -98,7 +99,12 @@ TEST_F(GridTest, CellsAndObjectsStayPutWhenTheGridGrows)
     EXPECT_EQ(grid.Object(0, 2), &a);
     EXPECT_EQ(grid.Object(1, 1), &b);
     EXPECT_EQ(grid.Object(2, 4), nullptr);
-    EXPECT_THROW(grid.Object(0, 5), std::out_of_range);
+    try {
+        grid.Object(0, 5);
+        ADD_FAILURE() << "a row beyond the grid";
+    } catch (const std::out_of_range& e) {
+        EXPECT_STREQ(e.what(), "グリッドのインデックス (0, 5) が範囲外です。");
+    }
     EXPECT_THROW(grid.setCell(-1, 0, "x"), std::out_of_range);
 }
 

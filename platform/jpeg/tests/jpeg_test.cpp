@@ -5,8 +5,10 @@
 
 #include <functional>
 #include <sstream>
+#include <string>
 #include <vector>
 
+#include <jerror.h>
 #include <jpeglib.h>
 
 #include <platform/jpeg.h>
@@ -118,6 +120,17 @@ TEST(Jpeg, ProgressiveGreyAndAdobeCmykPictures)
     expect_near(picture.Image().pixel(3, 3), 255, 0, 255);
 }
 
+// The text of the JpegError that loading the bytes raises.
+std::string failure_of(TJPEGImage& picture, const void* data, size_t size)
+{
+    try {
+        picture.LoadFromMemory(data, size);
+    } catch (const JpegError& e) {
+        return e.what();
+    }
+    return "(accepted)";
+}
+
 TEST(Jpeg, StreamsThatAreNoSoundPictureRaiseAndKeepThePicture)
 {
     Bytes good = red_blue();
@@ -126,14 +139,11 @@ TEST(Jpeg, StreamsThatAreNoSoundPictureRaiseAndKeepThePicture)
     QImage before = picture.Image();
 
     const unsigned char png[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 0};
-    try {
-        picture.LoadFromMemory(png, sizeof png);
-        FAIL() << "a PNG stream was accepted";
-    } catch (const JpegError& e) {
-        EXPECT_NE(std::string(e.what()).find("Not a JPEG"), std::string::npos) << e.what();
-    }
+    EXPECT_EQ(failure_of(picture, png, sizeof png),
+              "JPEG ファイルではありません (JPEG エラー #" + std::to_string(JERR_NO_SOI) + ")");
     EXPECT_THROW(picture.LoadFromMemory(good.data(), 0), JpegError);
-    EXPECT_THROW(picture.LoadFromMemory(good.data(), good.size() / 2), JpegError);  // cut short
+    EXPECT_EQ(failure_of(picture, good.data(), good.size() / 2),
+              "JPEG データが途中で終わっています (JPEG エラー #" + std::to_string(JWRN_JPEG_EOF) + ")");
     Bytes header_only(good.begin(), good.begin() + 2);
     EXPECT_THROW(picture.LoadFromMemory(header_only.data(), header_only.size()), JpegError);
     std::stringstream empty;
@@ -166,7 +176,7 @@ TEST(Jpeg, BrokenOrHugeFrameSizesRaiseWithoutAllocating)
         picture.LoadFromMemory(huge.data(), huge.size());
         FAIL() << "a huge frame was accepted";
     } catch (const JpegError& e) {
-        EXPECT_STREQ(e.what(), "JPEG picture too large");
+        EXPECT_STREQ(e.what(), "JPEG イメージが大きすぎます。");
     }
     EXPECT_TRUE(picture.Empty());
 }

@@ -56,8 +56,9 @@ public:
     // Handles the events waiting now.
     void ProcessMessages() { processEvents(); }
 
-    // The exception box; any exception other than a std::exception shows the
-    // empty message.
+    // The exception box; running out of memory (std::bad_alloc) shows
+    // "メモリが不足しています。", any exception other than a std::exception
+    // the empty message.
     void ShowException(const std::exception& error);
     void ShowException(const char* message);
 

@@ -1,7 +1,8 @@
 // JPEG pictures: the decoder that the forms and the database's photos use.
-// A stream that is not a whole, sound JPEG picture raises JpegError (libjpeg's
-// own message); the decoder never ends the program. Baseline and progressive
-// pictures in grey, YCbCr/RGB and CMYK/YCCK are read.
+// A stream that is not a whole, sound JPEG picture raises JpegError (a
+// Japanese text that keeps libjpeg's message code); the decoder never ends the
+// program. Baseline and progressive pictures in grey, YCbCr/RGB and CMYK/YCCK
+// are read.
 #ifndef PLATFORM_JPEG_H
 #define PLATFORM_JPEG_H
 
