@@ -1,0 +1,111 @@
+// Copies of the sample database made by hand, each a few coordinated edits
+// that once hung Parvell or took its memory: a long value that many cells
+// share, picture columns laid over one another, memo cells of text the code
+// page lacks, a file cut short. Each ends in the data-access error naming
+// what is wrong, under the same memory bound as the damaged copies.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include <testsupport/files.h>
+#include <testsupport/jet_pages.h>
+
+#include "load_as_parvell.h"
+
+using namespace jet_pages;
+
+namespace {
+
+constexpr rlim_t kAddressSpaceBound = (rlim_t)4 << 30;
+
+struct Craft {
+    const char* what;
+    std::function<void(std::string& f)> apply;
+    const char* refusal;  // a piece of the error's text
+};
+
+// The long-value reference of column `c` in every row of the table defined on `definition`.
+std::vector<size_t> references(const std::string& f, size_t definition, const Column& c)
+{
+    std::vector<size_t> at;
+    for (size_t page : data_pages(f, definition))
+        for (unsigned row = 0; row < row_count(f, page); ++row) {
+            const auto field = variable_field(f, page, row, c.variable_number);
+            if (field.second >= field.first + kReference)
+                at.push_back(field.first);
+        }
+    return at;
+}
+
+}  // namespace
+
+TEST(CraftedSample, SharedPiecesOverlaidColumnsAndCutFilesEndInTheDataAccessError)
+{
+#ifndef __SANITIZE_ADDRESS__
+    const rlimit address_space{kAddressSpaceBound, kAddressSpaceBound};
+    setrlimit(RLIMIT_AS, &address_space);
+#endif
+    const std::string sample = read_file(std::string(SAMPLE_DIR) + "/Parvell.mdb");
+    const size_t products = definition_with_column(sample, "Draft");
+    const size_t related = definition_with_column(sample, "StartPath1");
+    ASSERT_NE(products, 0u);
+    ASSERT_NE(related, 0u);
+    const std::vector<Column> cols = columns(sample, products);
+    const Column &photo = *column_named(cols, "Photo"), &draft = *column_named(cols, "Draft");
+    const Column& parts = *column_named(cols, "PartName");
+    const std::vector<size_t> photos = references(sample, products, photo);
+    const std::vector<size_t> drafts = references(sample, products, draft);
+    const size_t related_photo = references(sample, related, *column_named(columns(sample, related), "Photo")).at(0);
+    ASSERT_GE(photos.size(), 2u);
+
+    const std::vector<Craft> crafts = {
+        {"every picture of every product on the first one's chain",
+         [&](std::string& f) {
+             for (size_t at : photos)
+                 f.replace(at, kReference, sample, photos[0], kReference);
+             for (size_t at : drafts)
+                 f.replace(at, kReference, sample, photos[0], kReference);
+         },
+         "値の一部が二度読まれています"},
+        {"both picture columns fixed at one offset",
+         [&](std::string& f) {
+             for (const Column* c : {&photo, &draft}) {
+                 f[c->entry + kColumnFlags] = (char)(f[c->entry + kColumnFlags] | kFixedFlag);
+                 put16(f, c->entry + kFixedOffset, 0);
+                 put16(f, c->entry + kColumnSize, kReference);
+             }
+         },
+         "が行の同じバイトを占めています"},
+        {"the drawing in the photo's place",
+         [&](std::string& f) { put16(f, draft.entry + kVariableNumber, photo.variable_number); },
+         "が行の同じ位置を指しています"},
+        {"the parts made a memo of every row on one chain of pictures' bytes",
+         [&](std::string& f) {
+             f[parts.entry] = (char)kMemoType;
+             for (size_t at : references(f, products, parts))
+                 f.replace(at, kReference, sample, related_photo, kReference);
+         },
+         "値の一部が二度読まれています"},
+        {"cut at 64 KiB", [](std::string& f) { f.resize(64 * 1024); }, "ファイルの外にあります"},
+        {"cut at 128 KiB", [](std::string& f) { f.resize(128 * 1024); }, "ファイルの外にあります"},
+        {"cut at 192 KiB", [](std::string& f) { f.resize(192 * 1024); }, "ファイルの外にあります"},
+    };
+
+    TempFolder dir;
+    const std::filesystem::path home = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    ProductLists lists;
+    for (const Craft& craft : crafts) {
+        std::string file = sample;
+        craft.apply(file);
+        write_file("Parvell.mdb", file);
+        const std::string outcome = load_as_parvell(lists);
+        lists.free_all();
+        lists.clear();
+        EXPECT_NE(outcome.find(craft.refusal), std::string::npos) << craft.what << ": " << outcome;
+    }
+    std::filesystem::current_path(home);
+}

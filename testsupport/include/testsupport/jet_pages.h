@@ -1,0 +1,145 @@
+// A Jet 4 file held as bytes, read and changed by hand: for the tests and the
+// fuzz target that damage a sound file on purpose. Offsets are the file's,
+// in bytes; a table's definition is taken to fit on its first page.
+// Header only and plain ASCII, for the fuzz build.
+#ifndef TESTSUPPORT_JET_PAGES_H
+#define TESTSUPPORT_JET_PAGES_H
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace jet_pages {
+
+constexpr size_t kPage = 4096;
+// Data and long-value pages: the row count, then a 16-bit offset a row.
+constexpr size_t kRowCount = 12;
+// Data pages: the definition page of their table ("LVAL" on long-value pages).
+constexpr size_t kOwner = 4;
+constexpr unsigned char kDataPage = 0x01, kDefinitionPage = 0x02;
+// Definition pages.
+constexpr size_t kVariableColumnCount = 43, kColumnCount = 45, kRealIndexCount = 51, kUsageMap = 55;
+constexpr size_t kColumnEntries = 63, kRealIndexEntry = 12, kColumnEntry = 25;
+// Within a column entry.
+constexpr size_t kColumnNumber = 5, kVariableNumber = 7, kColumnFlags = 15, kFixedOffset = 21, kColumnSize = 23;
+constexpr unsigned char kFixedFlag = 0x01;
+constexpr unsigned char kMemoType = 0x0C;
+// A long-value reference: length and flags, the address of its row, 4 more bytes.
+constexpr size_t kReference = 12;
+
+inline uint32_t u16(const std::string& f, size_t at)
+{
+    return (uint32_t)(unsigned char)f[at] | (uint32_t)(unsigned char)f[at + 1] << 8;
+}
+inline uint32_t u32(const std::string& f, size_t at)
+{
+    return u16(f, at) | u16(f, at + 2) << 16;
+}
+inline void put16(std::string& f, size_t at, uint32_t v)
+{
+    f[at] = (char)v;
+    f[at + 1] = (char)(v >> 8);
+}
+inline void put32(std::string& f, size_t at, uint32_t v)
+{
+    put16(f, at, v & 0xFFFF);
+    put16(f, at + 2, v >> 16);
+}
+
+// Rows of a row page: where the offset of `row` stands, where the row starts
+// and ends (the row before it starts where it ends).
+inline size_t row_entry(size_t page, unsigned row)
+{
+    return page * kPage + kRowCount + 2 + 2 * (size_t)row;
+}
+inline unsigned row_count(const std::string& f, size_t page)
+{
+    return u16(f, page * kPage + kRowCount);
+}
+inline size_t row_start(const std::string& f, size_t page, unsigned row)
+{
+    return page * kPage + (u16(f, row_entry(page, row)) & 0x1FFF);
+}
+inline size_t row_end(const std::string& f, size_t page, unsigned row)
+{
+    return row == 0 ? (page + 1) * kPage : row_start(f, page, row - 1);
+}
+
+inline size_t page_count(const std::string& f)
+{
+    return f.size() / kPage;
+}
+
+struct Column {
+    std::string name;  // ASCII names only
+    size_t entry;      // where its entry starts
+    size_t name_at;    // where its name starts, with its 16-bit length
+    unsigned char type;
+    bool fixed;
+    unsigned number, variable_number, fixed_offset, size;
+};
+
+// The columns the definition on `page` declares, in entry order.
+inline std::vector<Column> columns(const std::string& f, size_t page)
+{
+    const size_t at = page * kPage;
+    const unsigned count = u16(f, at + kColumnCount);
+    size_t entry = at + kColumnEntries + kRealIndexEntry * u32(f, at + kRealIndexCount);
+    std::vector<Column> out;
+    for (unsigned i = 0; i < count; ++i, entry += kColumnEntry)
+        out.push_back({"", entry, 0, (unsigned char)f[entry], (f[entry + kColumnFlags] & kFixedFlag) != 0,
+                       (unsigned char)f[entry + kColumnNumber], u16(f, entry + kVariableNumber),
+                       u16(f, entry + kFixedOffset), u16(f, entry + kColumnSize)});
+    size_t name = entry;
+    for (Column& c : out) {
+        c.name_at = name;
+        const size_t length = u16(f, name);
+        for (size_t i = 0; i + 1 < length; i += 2)
+            c.name.push_back(f[name + 2 + i]);
+        name += 2 + length;
+    }
+    return out;
+}
+
+inline const Column* column_named(const std::vector<Column>& columns, const std::string& name)
+{
+    for (const Column& c : columns)
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}
+
+// The definition page of the table that has a column of that name; 0 when
+// no table has one.
+inline size_t definition_with_column(const std::string& f, const std::string& name)
+{
+    for (size_t page = 1; page < page_count(f); ++page)
+        if ((unsigned char)f[page * kPage] == kDefinitionPage && column_named(columns(f, page), name))
+            return page;
+    return 0;
+}
+
+// The data pages of the table defined on `definition`, in file order.
+inline std::vector<size_t> data_pages(const std::string& f, size_t definition)
+{
+    std::vector<size_t> pages;
+    for (size_t page = 1; page < page_count(f); ++page)
+        if ((unsigned char)f[page * kPage] == kDataPage && u32(f, page * kPage + kOwner) == definition)
+            pages.push_back(page);
+    return pages;
+}
+
+// Where the value of variable column `number` lies in a row, [first, second).
+inline std::pair<size_t, size_t> variable_field(const std::string& f, size_t page, unsigned row, unsigned number)
+{
+    const size_t start = row_start(f, page, row), last = row_end(f, page, row) - 1;
+    const size_t mask = (u16(f, start) + 7) / 8;
+    const size_t offsets = last - mask - 3;  // the first offset; the others go down from it
+    return {start + u16(f, offsets - 2 * number), start + u16(f, offsets - 2 * (number + 1))};
+}
+
+}  // namespace jet_pages
+
+#endif
