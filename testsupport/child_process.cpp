@@ -50,6 +50,15 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv)
         ADD_FAILURE() << "fork: " << strerror(errno);
 }
 
+ChildProcess::ChildProcess(const std::function<int()>& body)
+{
+    pid_ = fork();
+    if (pid_ == 0)
+        _exit(body());
+    if (pid_ < 0)
+        ADD_FAILURE() << "fork: " << strerror(errno);
+}
+
 ChildProcess::~ChildProcess()
 {
     if (pid_ > 0 && !reaped_) {
@@ -130,6 +139,12 @@ int run_program(const std::vector<std::string>& argv, int timeout_ms)
 {
     ChildProcess child(argv);
     child.close_input();
+    return child.wait(timeout_ms);
+}
+
+int run_in_child(const std::function<int()>& body, int timeout_ms)
+{
+    ChildProcess child(body);
     return child.wait(timeout_ms);
 }
 
