@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -52,9 +53,15 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv)
 
 ChildProcess::ChildProcess(const std::function<int()>& body)
 {
+    // Output buffered before the fork is the parent's to write; the child's
+    // own (a test's failure messages) is written before it leaves.
+    fflush(nullptr);
     pid_ = fork();
-    if (pid_ == 0)
-        _exit(body());
+    if (pid_ == 0) {
+        const int code = body();
+        fflush(nullptr);
+        _exit(code);
+    }
     if (pid_ < 0)
         ADD_FAILURE() << "fork: " << strerror(errno);
 }
