@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -46,6 +47,21 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv)
     close(from_child[1]);
     in_ = to_child[1];
     out_ = from_child[0];
+    if (pid_ < 0)
+        ADD_FAILURE() << "fork: " << strerror(errno);
+}
+
+ChildProcess::ChildProcess(const std::function<int()>& body)
+{
+    // Output buffered before the fork is the parent's to write; the child's
+    // own (a test's failure messages) is written before it leaves.
+    fflush(nullptr);
+    pid_ = fork();
+    if (pid_ == 0) {
+        const int code = body();
+        fflush(nullptr);
+        _exit(code);
+    }
     if (pid_ < 0)
         ADD_FAILURE() << "fork: " << strerror(errno);
 }
@@ -130,6 +146,12 @@ int run_program(const std::vector<std::string>& argv, int timeout_ms)
 {
     ChildProcess child(argv);
     child.close_input();
+    return child.wait(timeout_ms);
+}
+
+int run_in_child(const std::function<int()>& body, int timeout_ms)
+{
+    ChildProcess child(body);
     return child.wait(timeout_ms);
 }
 

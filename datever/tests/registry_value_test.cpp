@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include <platform/registry.h>
 
 #include "sarnet.h"
+#include "testsupport/child_process.h"
 #include "testsupport/temp_store.h"
 
 namespace fs = std::filesystem;
@@ -29,7 +35,15 @@ protected:
     {
         return ctl_reg_(value, const_cast<char*>(mode), type, HKEY_CURRENT_USER, key_path, const_cast<char*>(name));
     }
-    std::string values_file() const { return temp_.user() + "/software/velmora/test/.values"; }
+    std::string key_folder() const { return temp_.user() + "/software/velmora/test"; }
+    std::string values_file() const { return key_folder() + "/.values"; }
+    std::string stored() const
+    {
+        std::ifstream in(values_file(), std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
 
     TempStore temp_;
     TRegistry reg_;
@@ -173,20 +187,52 @@ TEST_F(RegistryValue, ADamagedStoreGivesZeroAndIsLeftAsItWas)
     int number = 1;
     ASSERT_EQ(put(&number, 2, "Number"), 1);
     std::ofstream(values_file(), std::ios::binary | std::ios::app) << "2 half";
-    auto contents = [&] {
-        std::ifstream in(values_file(), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    };
-    const std::string damaged = contents();
+    const std::string damaged = stored();
     for (int type : {1, 2, 3, 4, 5, 7}) {
         char variable[16] = "unchanged";
         EXPECT_EQ(put(variable, type, "Number"), 0) << type;
         EXPECT_EQ(get(variable, type, "Number"), 0) << type;
         EXPECT_STREQ(variable, "unchanged");
     }
-    EXPECT_EQ(contents(), damaged);
+    EXPECT_EQ(stored(), damaged);
+}
+
+// A full disk, as a file-size limit that lets the new file grow part way:
+// the write is not reported as saved and the values before it stay whole.
+TEST_F(RegistryValue, AWriteThatRunsOutOfSpaceGivesZeroAndKeepsTheOldValues)
+{
+    int number = 1234;
+    char text[] = "前の値";
+    ASSERT_EQ(put(&number, 2, "Number"), 1);
+    ASSERT_EQ(put(text, 3, "Text"), 1);
+    const std::string before = stored();
+
+    std::string longer(4000, 'x');
+    const int answer = run_in_child([&] {
+        signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead
+        struct rlimit limit;
+        if (getrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 99;
+        limit.rlim_cur = before.size() + 100;
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 99;
+        return put(&longer[0], 3, "Text");
+    });
+    EXPECT_EQ(answer, 0);
+
+    EXPECT_EQ(stored(), before);
+    int number_back = 0;
+    char text_back[32] = "";
+    EXPECT_EQ(get(&number_back, 2, "Number"), 1);
+    EXPECT_EQ(get(text_back, 3, "Text"), 1);
+    EXPECT_EQ(number_back, 1234);
+    EXPECT_STREQ(text_back, "前の値");
+    // Nothing of the failed write is left beside the values.
+    std::vector<std::string> files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(key_folder()))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{".lock", ".values"}));
 }
 
 }  // namespace

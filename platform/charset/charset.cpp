@@ -19,7 +19,7 @@ size_t source_character(const char* from, const char* src, size_t left)
 
 }  // namespace
 
-bool convert_encoding(const std::string& in, const char* from, const char* to, std::string& out,
+bool convert_encoding(std::string_view in, const char* from, const char* to, std::string& out,
                       Unconvertible unconvertible)
 {
     out.clear();
@@ -107,20 +107,20 @@ std::string fold_sjis_name(const std::string& name)
 namespace {
 
 // An encoding iconv does not know leaves the text as it was.
-std::string convert_marked(const std::string& in, const char* from, const char* to)
+std::string convert_marked(std::string_view in, const char* from, const char* to)
 {
     std::string out;
-    return convert_encoding(in, from, to, out, Unconvertible::question_mark) ? out : in;
+    return convert_encoding(in, from, to, out, Unconvertible::question_mark) ? out : std::string(in);
 }
 
 }  // namespace
 
-std::string sjis_to_utf8(const std::string& sjis)
+std::string sjis_to_utf8(std::string_view sjis)
 {
     return convert_marked(sjis, "CP932", "UTF-8");
 }
 
-std::string utf8_to_sjis(const std::string& utf8)
+std::string utf8_to_sjis(std::string_view utf8)
 {
     return convert_marked(utf8, "UTF-8", "CP932");
 }

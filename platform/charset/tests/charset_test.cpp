@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include <platform/qt_text.h>
+#include <testsupport/guarded_text.h>
 
 namespace {
 
@@ -36,6 +37,29 @@ TEST(Charset, StrictConversionFailsWhereTheLenientOneMarks)
     EXPECT_FALSE(convert_encoding("a", "CP932", "NO-SUCH-ENCODING", out));
     ASSERT_TRUE(convert_encoding("a\xF0\x9F\x98\x80", "UTF-8", "CP932", out, Unconvertible::question_mark));
     EXPECT_EQ(out, "a?");
+}
+
+// Each text ends where a guard page begins: a read past its end faults.
+TEST(Charset, ATextCutInsideACharacterIsReadToItsEndAndNoFurther)
+{
+    const struct {
+        const char *utf8, *sjis;
+    } cases[] = {
+        {"\xE5", "?"},              // the first byte of 口
+        {"a\xE5\x8F", "a?"},        // two of its three
+        {"ab\xF0\x9F\x98", "ab?"},  // three of a four-byte character
+        {"\xE5\x8F\xA3", "口"},     // the whole character
+    };
+    for (const auto& c : cases) {
+        GuardedText text(c.utf8);
+        EXPECT_EQ(utf8_to_sjis(text.view()), c.sjis) << c.utf8;
+    }
+    GuardedText cut("a\xE5\x8F");
+    std::string out;
+    EXPECT_FALSE(convert_encoding(cut.view(), "UTF-8", "CP932", out));
+    EXPECT_EQ(out, "a");
+    GuardedText lead("x\x8C");  // a Shift-JIS lead byte without its second byte
+    EXPECT_EQ(sjis_to_utf8(lead.view()), "x?");
 }
 
 TEST(Charset, QtStringsCarryTheSameCharacters)

@@ -4,6 +4,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ class ChildProcess {
 public:
     // Starts argv[0] (a path) with the test's environment.
     explicit ChildProcess(const std::vector<std::string>& argv);
+    // Runs body in a forked copy of the test, which exits with its answer;
+    // no pipes.
+    explicit ChildProcess(const std::function<int()>& body);
     ~ChildProcess();  // kills and reaps a child still running
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -39,6 +43,10 @@ private:
 
 // Runs a program to its end and gives its exit code as wait() does.
 int run_program(const std::vector<std::string>& argv, int timeout_ms = 10000);
+
+// Runs body in a forked child to its end and gives its answer as wait() does:
+// for limits and signal settings that must not reach the test itself.
+int run_in_child(const std::function<int()>& body, int timeout_ms = 10000);
 
 // A private folder for the session's shared objects, removed with this object;
 // children started meanwhile see it too (XDG_RUNTIME_DIR).

@@ -4,11 +4,13 @@
 #define PLATFORM_CHARSET_H
 
 #include <string>
+#include <string_view>
 
-// Between Shift-JIS and UTF-8. A character with no code on the other side
-// becomes '?'; nothing is dropped silently and the conversion never fails.
-std::string sjis_to_utf8(const std::string& sjis);
-std::string utf8_to_sjis(const std::string& utf8);
+// Between Shift-JIS and UTF-8. A character with no code on the other side,
+// or one cut short at the end, becomes '?'; nothing is dropped silently, the
+// conversion never fails and it reads no byte beyond the text.
+std::string sjis_to_utf8(std::string_view sjis);
+std::string utf8_to_sjis(std::string_view utf8);
 
 // What a conversion does with a character that is invalid in the source or
 // has no code in the target.
@@ -21,7 +23,7 @@ enum class Unconvertible {
 // "CP932", "UTF-8", "UTF-16LE"). False when an encoding is unknown, or with
 // Unconvertible::fail at the first character that cannot be converted; `out`
 // then holds what was converted before it.
-bool convert_encoding(const std::string& in, const char* from, const char* to, std::string& out,
+bool convert_encoding(std::string_view in, const char* from, const char* to, std::string& out,
                       Unconvertible unconvertible = Unconvertible::fail);
 
 // Whether c opens a double-byte Shift-JIS character (the next byte belongs to it).
