@@ -12,65 +12,25 @@
 #include <vector>
 
 #include <testsupport/files.h>
+#include <testsupport/jet_pages.h>
 
 #include "load_as_parvell.h"
 
+using namespace jet_pages;
+
 namespace {
 
-constexpr size_t kPage = 4096;
-constexpr size_t kRowCount = 12;  // then the table of row offsets
-constexpr size_t kUsageMapPointer = 55;
 // What a load may take at most, far above what the intact sample takes.
 constexpr long kMemoryBoundKiB = 1024 * 1024;
 constexpr rlim_t kAddressSpaceBound = (rlim_t)4 << 30;
 
 using Random = std::mt19937;
 
-uint32_t u16(const std::string& f, size_t at)
-{
-    return (uint32_t)(unsigned char)f[at] | (uint32_t)(unsigned char)f[at + 1] << 8;
-}
-uint32_t u32(const std::string& f, size_t at)
-{
-    return u16(f, at) | u16(f, at + 2) << 16;
-}
-void put16(std::string& f, size_t at, uint32_t v)
-{
-    f[at] = (char)v;
-    f[at + 1] = (char)(v >> 8);
-}
-void put32(std::string& f, size_t at, uint32_t v)
-{
-    put16(f, at, v & 0xFFFF);
-    put16(f, at + 2, v >> 16);
-}
-
-// Rows of a row page: where the offset of `row` stands, where the row starts
-// and ends (the row before it starts where it ends).
-size_t row_entry(size_t page, unsigned row)
-{
-    return page * kPage + kRowCount + 2 + 2 * row;
-}
-unsigned row_count(const std::string& f, size_t page)
-{
-    return u16(f, page * kPage + kRowCount);
-}
-size_t row_start(const std::string& f, size_t page, unsigned row)
-{
-    return page * kPage + (u16(f, row_entry(page, row)) & 0x1FFF);
-}
-size_t row_end(const std::string& f, size_t page, unsigned row)
-{
-    return row == 0 ? (page + 1) * kPage : row_start(f, page, row - 1);
-}
-
-// Whether the table defined on `page` has a memo or OLE column (each
-// definition of the sample fits on its page).
+// Whether the table defined on `page` has a memo or OLE column.
 bool has_long_values(const std::string& f, size_t page)
 {
-    const size_t first = page * kPage + 63 + 12 * (size_t)u32(f, page * kPage + 51);
-    for (unsigned i = 0; i < u16(f, page * kPage + 45) && first + 25 * i < (page + 1) * kPage; ++i)
-        if (f[first + 25 * i] == 0x0B || f[first + 25 * i] == 0x0C)
+    for (const Column& c : columns(f, page))
+        if (c.type == kOleType || c.type == kMemoType)
             return true;
     return false;
 }
@@ -89,7 +49,7 @@ struct Layout {
             const size_t at = p * kPage;
             if (f[at] == 0x02) {
                 definitions.push_back(p);
-                maps.push_back(u32(f, at + kUsageMapPointer) >> 8);
+                maps.push_back(u32(f, at + kUsageMap) >> 8);
             } else if (f[at] == 0x01) {
                 auto& kind = f.compare(at + 4, 4, "LVAL") == 0 ? long_values : u32(f, at + 4) == 2 ? catalog : data;
                 kind.push_back(p);
@@ -153,7 +113,7 @@ std::vector<Kind> kinds(const Layout& l, size_t pages)
     return {
         {"usage map pointer", 60,
          [&l, pages](std::string& f, Random& r) {
-             const size_t at = pick(l.definitions, r) * kPage + kUsageMapPointer;
+             const size_t at = pick(l.definitions, r) * kPage + kUsageMap;
              const uint32_t page = u32(f, at) >> 8, row = u32(f, at) & 0xFF;
              switch (below(4, r)) {
              case 0: put32(f, at, page << 8 | below(256, r)); break;  // another row

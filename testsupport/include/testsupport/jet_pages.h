@@ -1,7 +1,8 @@
 // A Jet 4 file held as bytes, read and changed by hand: for the tests and the
 // fuzz target that damage a sound file on purpose. Offsets are the file's,
-// in bytes; a table's definition is taken to fit on its first page.
-// Header only and plain ASCII, for the fuzz build.
+// in bytes; a table's definition is taken to fit on its first page. Nothing
+// here reads outside the file, however damaged: what does not fit in it is
+// left out. Header only and plain ASCII, for the fuzz build.
 #ifndef TESTSUPPORT_JET_PAGES_H
 #define TESTSUPPORT_JET_PAGES_H
 
@@ -25,7 +26,7 @@ constexpr size_t kColumnEntries = 63, kRealIndexEntry = 12, kColumnEntry = 25;
 // Within a column entry.
 constexpr size_t kColumnNumber = 5, kVariableNumber = 7, kColumnFlags = 15, kFixedOffset = 21, kColumnSize = 23;
 constexpr unsigned char kFixedFlag = 0x01;
-constexpr unsigned char kMemoType = 0x0C;
+constexpr unsigned char kOleType = 0x0B, kMemoType = 0x0C;
 // A long-value reference: length and flags, the address of its row, 4 more bytes.
 constexpr size_t kReference = 12;
 
@@ -81,22 +82,27 @@ struct Column {
     unsigned number, variable_number, fixed_offset, size;
 };
 
-// The columns the definition on `page` declares, in entry order.
+// The columns the definition on `page` declares, in entry order: those whose
+// entries lie on the page, with the names that lie on it.
 inline std::vector<Column> columns(const std::string& f, size_t page)
 {
-    const size_t at = page * kPage;
-    const unsigned count = u16(f, at + kColumnCount);
-    size_t entry = at + kColumnEntries + kRealIndexEntry * u32(f, at + kRealIndexCount);
     std::vector<Column> out;
-    for (unsigned i = 0; i < count; ++i, entry += kColumnEntry)
+    if (page == 0 || page >= page_count(f) || (unsigned char)f[page * kPage] != kDefinitionPage)
+        return out;
+    const size_t at = page * kPage, end = at + kPage;
+    const unsigned count = u16(f, at + kColumnCount);
+    size_t entry = at + kColumnEntries + kRealIndexEntry * (size_t)(u32(f, at + kRealIndexCount) & 0xFF);
+    for (unsigned i = 0; i < count && entry + kColumnEntry <= end; ++i, entry += kColumnEntry)
         out.push_back({"", entry, 0, (unsigned char)f[entry], (f[entry + kColumnFlags] & kFixedFlag) != 0,
                        (unsigned char)f[entry + kColumnNumber], u16(f, entry + kVariableNumber),
                        u16(f, entry + kFixedOffset), u16(f, entry + kColumnSize)});
     size_t name = entry;
     for (Column& c : out) {
+        if (name + 2 > end)
+            break;
         c.name_at = name;
         const size_t length = u16(f, name);
-        for (size_t i = 0; i + 1 < length; i += 2)
+        for (size_t i = 0; i + 1 < length && name + 3 + i < end; i += 2)
             c.name.push_back(f[name + 2 + i]);
         name += 2 + length;
     }
@@ -131,13 +137,24 @@ inline std::vector<size_t> data_pages(const std::string& f, size_t definition)
     return pages;
 }
 
-// Where the value of variable column `number` lies in a row, [first, second).
+// Where the value of variable column `number` lies in a row, [first, second);
+// {0, 0} when the row's table of offsets does not lie inside the row.
 inline std::pair<size_t, size_t> variable_field(const std::string& f, size_t page, unsigned row, unsigned number)
 {
-    const size_t start = row_start(f, page, row), last = row_end(f, page, row) - 1;
+    if (page == 0 || page >= page_count(f) || row >= row_count(f, page))
+        return {0, 0};
+    const size_t start = row_start(f, page, row), end = row_end(f, page, row);
+    if (start + 2 > end || end > f.size())
+        return {0, 0};
     const size_t mask = (u16(f, start) + 7) / 8;
-    const size_t offsets = last - mask - 3;  // the first offset; the others go down from it
-    return {start + u16(f, offsets - 2 * number), start + u16(f, offsets - 2 * (number + 1))};
+    const size_t low = 5 + mask + 2 * (size_t)number;  // the offsets go down from the row's end
+    if (start + low + 2 > end)
+        return {0, 0};
+    const size_t first = end - 1 - mask - 3 - 2 * (size_t)number;  // var offsets[number]
+    const size_t from = start + u16(f, first), to = start + u16(f, first - 2);
+    if (from > to || to > end)
+        return {0, 0};
+    return {from, to};
 }
 
 }  // namespace jet_pages
