@@ -17,7 +17,7 @@
 
 namespace {
 
-// One table of the source, read by column name.
+// The rows of one table of the source that are not deleted, read by column name.
 class SourceTable {
 public:
     SourceTable(const jetwriter::Database& db, const char* name)
@@ -27,13 +27,16 @@ public:
                 table_ = &t;
         if (!table_)
             throw std::invalid_argument(name);
+        for (const jetwriter::Row& row : table_->rows)
+            if (!row.deleted)
+                rows_.push_back(&row);
     }
-    size_t size() const { return table_->rows.size(); }
+    size_t size() const { return rows_.size(); }
     const jetwriter::Value& cell(size_t row, const char* column) const
     {
         for (size_t i = 0; i < table_->columns.size(); ++i)
             if (table_->columns[i].name == column)
-                return table_->rows[row].values[i];
+                return rows_[row]->values[i];
         throw std::invalid_argument(column);
     }
     int integer(size_t row, const char* column) const { return (int)cell(row, column).integer(); }
@@ -65,6 +68,7 @@ public:
 
 private:
     const jetwriter::Table* table_ = nullptr;
+    std::vector<const jetwriter::Row*> rows_;
 };
 
 std::string stream_bytes(jet::TStream* s)
@@ -199,4 +203,32 @@ TEST_F(SampleDatabase, AWrongPasswordDoesNotOpenIt)
 {
     EXPECT_EQ(ado_opn_("Parvell.mdb", "Admin", "q7154mvk--tpb"), nullptr);
     EXPECT_EQ(ado_opn_("Parvell.mdb", "Admin", ""), nullptr);
+}
+
+// A withdrawn product stays in the file as a deleted row between two others:
+// the product list passes over it and keeps its neighbours.
+TEST_F(SampleDatabase, ADeletedProductNeverComesBackWhileItsNeighboursDo)
+{
+    const jetwriter::Table& product = *std::find_if(source_.tables.begin(), source_.tables.end(),
+                                                    [](const jetwriter::Table& t) { return t.name == "Mst_Product"; });
+    const auto deleted =
+        std::find_if(product.rows.begin(), product.rows.end(), [](const jetwriter::Row& r) { return r.deleted; });
+    ASSERT_TRUE(deleted != product.rows.end() && deleted != product.rows.begin() && deleted + 1 != product.rows.end());
+    ASSERT_FALSE((deleted - 1)->deleted || (deleted + 1)->deleted);
+
+    ASSERT_EQ(opn_dbs_(), 1);
+    ASSERT_EQ(lod_pdt_(&prd), 1);
+    std::vector<int> ids;
+    std::vector<std::string> names;
+    for (Prd_inf* p : rows<Prd_inf>(&prd)) {
+        ids.push_back(p->ID);
+        names.push_back(p->Name);
+    }
+    auto listed = [&](const jetwriter::Row& row) {
+        return std::count(ids.begin(), ids.end(), (int)row.values[0].integer());
+    };
+    EXPECT_EQ(listed(*deleted), 0);
+    EXPECT_EQ(std::count(names.begin(), names.end(), utf8_to_sjis(deleted->values[1].text())), 0);
+    EXPECT_EQ(listed(*(deleted - 1)), 1);
+    EXPECT_EQ(listed(*(deleted + 1)), 1);
 }

@@ -5,7 +5,8 @@
 //   pages 3 ...       definitions of the tables, in their order
 //   then per table    its long-value pages, then its data pages, side by side
 //                     (the catalog's first: its long values are the tables'
-//                     property blocks in MSysObjects.LvProp)
+//                     property blocks in MSysObjects.LvProp), then the page
+//                     of its primary key if it has one
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +22,7 @@
 #include "long_values.h"
 #include "ole_date.h"
 #include "page_file.h"
+#include "primary_key.h"
 #include "property_block.h"
 #include "row_encoder.h"
 #include "table_definition.h"
@@ -95,7 +97,8 @@ std::string password_ucs2(const std::string& password)
 // Writes the rows of one table onto pages of their own, long values first.
 struct StoredTable {
     std::vector<std::uint32_t> pages;
-    std::uint32_t rows = 0;
+    std::vector<std::uint32_t> addresses;  // page_row of each row, deleted ones too
+    std::uint32_t rows = 0;                // the rows that are not deleted
 };
 
 StoredTable store_rows(PageFile& file, const Table& table, const TableLayout& layout, std::uint32_t definition)
@@ -110,13 +113,18 @@ StoredTable store_rows(PageFile& file, const Table& table, const TableLayout& la
     StoredTable stored;
     if (table.rows.size() > 0x7FFFFFFF)
         throw Error("table " + table.name + ": too many rows", table.line);
-    stored.rows = static_cast<std::uint32_t>(rows.size());
-    for (const std::string& row : rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string& row = rows[i];
         if (stored.pages.empty() || !row_fits(file.page(stored.pages.back()), row.size())) {
             stored.pages.push_back(file.add_page());
             init_data_page(file.page(stored.pages.back()), definition);
         }
-        add_row(file.page(stored.pages.back()), reinterpret_cast<const std::uint8_t*>(row.data()), row.size());
+        const bool deleted = table.rows[i].deleted;
+        const unsigned number =
+            add_row(file.page(stored.pages.back()), reinterpret_cast<const std::uint8_t*>(row.data()), row.size(),
+                    nullptr, deleted);
+        stored.addresses.push_back(page_row(stored.pages.back(), number));
+        stored.rows += deleted ? 0 : 1;
     }
     return stored;
 }
@@ -202,8 +210,11 @@ void write_database(const Database& database, const std::string& path)
     for (const Table& table : database.tables)
         tables.push_back(&table);
     std::vector<TableLayout> layouts;
-    for (const Table* table : tables)
+    std::vector<std::optional<unsigned>> keys;
+    for (const Table* table : tables) {
         layouts.push_back(lay_out_table(*table));
+        keys.push_back(primary_key_column(*table));
+    }
 
     PageFile file;
     file.add_page();  // the header, filled in last
@@ -219,6 +230,11 @@ void write_database(const Database& database, const std::string& path)
         storage[i].system = i == 0;
         stored.push_back(store_rows(file, *tables[i], layouts[i], storage[i].definition_page));
         storage[i].rows = stored.back().rows;
+        if (keys[i]) {
+            const std::uint32_t leaf = file.add_page();
+            build_key_leaf(file.page(leaf), *tables[i], *keys[i], stored.back().addresses, storage[i].definition_page);
+            storage[i].key = KeyStorage{*keys[i], leaf, 0};
+        }
     }
     MapPages maps(file);
     for (std::size_t i = 0; i < tables.size(); ++i) {
@@ -228,6 +244,8 @@ void write_database(const Database& database, const std::string& path)
                 with_room.push_back(page);
         storage[i].used_map = maps.add(usage_map(*tables[i], stored[i].pages));
         storage[i].free_map = maps.add(usage_map(*tables[i], with_room));
+        if (storage[i].key)
+            storage[i].key->used_map = maps.add(usage_map(*tables[i], {storage[i].key->leaf}));
     }
     for (std::size_t i = 0; i < tables.size(); ++i)
         build_table_definition(file.page(storage[i].definition_page), *tables[i], layouts[i], storage[i]);

@@ -36,9 +36,10 @@ Value Value::date(int year, int month, int day, int hour, int minute, int second
     return Value(ole_date(year, month, day, hour, minute, second));
 }
 
-void Table::add_row(std::vector<Value> values, int line)
+Row& Table::add_row(std::vector<Value> values, int line)
 {
     rows.push_back(Row{std::move(values), line});
+    return rows.back();
 }
 
 Table& Database::add_table(std::string name, std::vector<Column> columns)

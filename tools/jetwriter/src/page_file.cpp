@@ -35,7 +35,7 @@ unsigned row_count(const std::uint8_t* page)
 static std::size_t end_of_free_space(const std::uint8_t* page)
 {
     unsigned rows = row_count(page);
-    return rows == 0 ? kPageSize : get_u16(page + kRowPageHeader + 2 * (rows - 1));
+    return rows == 0 ? kPageSize : get_u16(page + kRowPageHeader + 2 * (rows - 1)) & kRowOffsetMask;
 }
 
 std::size_t free_space(const std::uint8_t* page)
@@ -48,13 +48,13 @@ bool row_fits(const std::uint8_t* page, std::size_t length)
     return row_count(page) < kMaxRowsPerPage && length + 2 <= free_space(page);
 }
 
-unsigned add_row(std::uint8_t* page, const std::uint8_t* row, std::size_t length, std::size_t* offset)
+unsigned add_row(std::uint8_t* page, const std::uint8_t* row, std::size_t length, std::size_t* offset, bool deleted)
 {
     unsigned rows = row_count(page);
     std::size_t start = end_of_free_space(page) - length;
     if (length > 0)
         std::memcpy(page + start, row, length);
-    put_u16(page + kRowPageHeader + 2 * rows, static_cast<std::uint32_t>(start));
+    put_u16(page + kRowPageHeader + 2 * rows, static_cast<std::uint32_t>(start) | (deleted ? kDeletedRow : 0));
     put_u16(page + kRowCountOffset, rows + 1);
     put_u16(page + 2, static_cast<std::uint32_t>(free_space(page)));
     if (offset)

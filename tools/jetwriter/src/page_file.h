@@ -14,10 +14,13 @@ constexpr std::size_t kPageSize = 4096;
 constexpr std::size_t kRowCountOffset = 12;  // 16-bit row count; offsets follow
 constexpr std::size_t kRowPageHeader = 14;   // up to and with the row count
 constexpr std::size_t kMaxRowLength = kPageSize - kRowPageHeader - 2;
-constexpr unsigned kMaxRowsPerPage = 255;  // a row pointer holds the row in one byte
+constexpr unsigned kMaxRowsPerPage = 255;    // a row pointer holds the row in one byte
+constexpr unsigned kRowOffsetMask = 0x1FFF;  // a row offset's flags stand above it
+constexpr unsigned kDeletedRow = 0x4000;
 
 constexpr std::uint8_t kPageData = 0x01;
 constexpr std::uint8_t kPageTableDefinition = 0x02;
+constexpr std::uint8_t kPageIndexLeaf = 0x04;
 
 // A row's address as Jet stores it: page number in the upper 24 bits, row in the lower 8.
 inline std::uint32_t page_row(std::uint32_t page, unsigned row)
@@ -48,7 +51,9 @@ bool row_fits(const std::uint8_t* page, std::size_t length);
 
 // Puts a row below the previous one; returns its row number, and where it
 // starts in the page in *offset when given. The caller checks row_fits first.
-unsigned add_row(std::uint8_t* page, const std::uint8_t* row, std::size_t length, std::size_t* offset = nullptr);
+// A deleted row keeps its bytes and place; only its offset carries the flag.
+unsigned add_row(std::uint8_t* page, const std::uint8_t* row, std::size_t length, std::size_t* offset = nullptr,
+                 bool deleted = false);
 
 }  // namespace jetwriter
 

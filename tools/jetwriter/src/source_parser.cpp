@@ -28,9 +28,16 @@ const char kHelp[] =
     "                                   goes on on the next line\n"
     "  property Name value              a property of the last table, such as its Description\n"
     "  property Column.Name value       a property of one of its columns, such as its Caption\n"
+    "  primary key Column               the last table's primary key: a Long or Integer column whose\n"
+    "                                   values are all set and differ\n"
+    "  deleted value, value, ...        a row stored as a deleted one: its bytes stay in its page,\n"
+    "                                   but readers pass over it\n"
     "\n"
     "A property's value is a \"text\", a whole number (a Long) or yes or no; the properties are\n"
     "stored as Jet 4 stores them, in the table's row of the catalog MSysObjects (column LvProp).\n"
+    "A primary key is stored as Jet 4 stores an index, as the index PrimaryKey with its entries on\n"
+    "one index page: a table with a key has at most 401 rows (516 with an Integer key); deleted\n"
+    "rows have no entry and no part in the key.\n"
     "\n"
     "Types: Long (32-bit integer), Integer (16-bit), Double, DateTime,\n"
     "       Text(n) (up to n characters, n from 1 to 255), Memo (long text), OLE (long binary).\n"
@@ -49,7 +56,9 @@ const char kHelp[] =
     "  table Mst_Pipe (ID Long, Name Text(16), Photo OLE)\n"
     "  property Description \"配管の種類\"\n"
     "  property Name.Caption \"配管名\"\n"
+    "  primary key ID\n"
     "  1, \"給水配管\", file(\"pictures/water.jpg\")\n"
+    "  deleted 9, \"廃止配管\", NULL\n"
     "  2, \"排水配管\", NULL\n";
 
 enum class TokenKind { Word, Number, String, Punct, End };
@@ -178,11 +187,17 @@ public:
                     throw Error("a property before the first table statement", peek().line);
                 ++at_;
                 property(database.tables.back());
+            } else if (equals_word(peek(), "primary")) {
+                if (database.tables.empty())
+                    throw Error("a primary key before the first table statement", peek().line);
+                primary_key(database.tables.back());
             } else {
                 if (database.tables.empty())
                     throw Error("a row before the first table statement", peek().line);
-                int line = peek().line;
-                database.tables.back().add_row(row_values(), line);
+                const int line = peek().line;
+                const bool deleted = equals_word(peek(), "deleted");
+                at_ += deleted ? 1 : 0;
+                database.tables.back().add_row(row_values(), line).deleted = deleted;
             }
         }
         return database;
@@ -340,6 +355,20 @@ private:
         ++at_;
         end_of_statement();
         properties->push_back(std::move(property));
+    }
+
+    // primary key Column
+    void primary_key(Table& table)
+    {
+        const int line = peek().line;
+        ++at_;
+        if (!equals_word(peek(), "key"))
+            throw Error("expected key after primary" + got(), line);
+        ++at_;
+        if (!table.primary_key.column.empty())
+            throw Error("table " + table.name + " has a primary key already", line);
+        table.primary_key = {name_in_sjis("the key's column"), line};
+        end_of_statement();
     }
 
     std::vector<Value> row_values()

@@ -16,16 +16,30 @@ constexpr std::size_t kTableTypeOffset = 40;
 constexpr std::size_t kMaxColumnsOffset = 41;
 constexpr std::size_t kVarColumnsOffset = 43;
 constexpr std::size_t kColumnsOffset = 45;
+constexpr std::size_t kIndexesOffset = 47;
+constexpr std::size_t kRealIndexesOffset = 51;
 constexpr std::size_t kUsedMapOffset = 55;
 constexpr std::size_t kFreeMapOffset = 59;
-constexpr std::size_t kFirstColumn = 63;
+constexpr std::size_t kFirstEntry = 63;
+constexpr std::size_t kRealIndexEntry = 12;
 constexpr std::size_t kColumnEntry = 25;
+constexpr std::size_t kIndexColumnsEntry = 52;
+constexpr std::size_t kLogicalIndexEntry = 28;
 
 constexpr std::uint8_t kUserTable = 0x4E;
 constexpr std::uint8_t kSystemTable = 0x53;
 constexpr std::uint8_t kFixedColumn = 0x01;
 constexpr std::uint8_t kNullableColumn = 0x02;
 constexpr std::uint32_t kGeneralSortOrder = 0x0409;
+
+// An index's columns: ten slots of a column number and its order.
+constexpr unsigned kIndexColumnSlots = 10;
+constexpr std::uint32_t kNoColumn = 0xFFFF;
+constexpr std::uint8_t kAscending = 0x01;
+constexpr std::uint8_t kUniqueRequired = 0x01 | 0x08;
+constexpr std::uint8_t kPrimaryKeyIndex = 0x01;
+constexpr std::uint32_t kNoRelatedIndex = 0xFFFFFFFF;
+const char kPrimaryKeyName[] = "PrimaryKey";
 
 std::string name_ucs2(const Table& table, const std::string& name)
 {
@@ -35,17 +49,44 @@ std::string name_ucs2(const Table& table, const std::string& name)
     return ucs2;
 }
 
+// Where the column names end: the primary key's columns, usage map and root
+// page, then the key as a logical index, and its name.
+std::uint8_t* put_primary_key(std::uint8_t* at, const KeyStorage& key, const std::string& name)
+{
+    put_u16(at + 4, key.column);
+    at[6] = kAscending;
+    for (unsigned slot = 1; slot < kIndexColumnSlots; ++slot)
+        put_u16(at + 4 + 3 * slot, kNoColumn);
+    put_u32(at + 34, key.used_map);
+    put_u32(at + 38, key.leaf);
+    at[46] = kUniqueRequired;
+    at += kIndexColumnsEntry;
+
+    // Index number 0, over the real index 0; no related table.
+    put_u32(at + 13, kNoRelatedIndex);
+    at[23] = kPrimaryKeyIndex;
+    at += kLogicalIndexEntry;
+
+    put_u16(at, static_cast<std::uint32_t>(name.size()));
+    std::memcpy(at + 2, name.data(), name.size());
+    return at + 2 + name.size();
+}
+
 }  // namespace
 
 void build_table_definition(std::uint8_t* page, const Table& table, const TableLayout& layout,
                             const TableStorage& storage)
 {
+    const std::uint32_t indexes = storage.key ? 1 : 0;
+    const std::string key_name = storage.key ? name_ucs2(table, kPrimaryKeyName) : std::string();
     std::vector<std::string> names;
-    std::size_t length = kFirstColumn + kColumnEntry * table.columns.size() + 2;
+    std::size_t length = kFirstEntry + kRealIndexEntry * indexes + kColumnEntry * table.columns.size() + 2;
     for (const Column& column : table.columns) {
         names.push_back(name_ucs2(table, column.name));
         length += 2 + names.back().size();
     }
+    if (storage.key)
+        length += kIndexColumnsEntry + kLogicalIndexEntry + 2 + key_name.size();
     if (length > kPageSize)
         throw Error("table " + table.name + ": its definition takes more than one page (too many columns)", table.line);
 
@@ -61,10 +102,16 @@ void build_table_definition(std::uint8_t* page, const Table& table, const TableL
     put_u16(page + kMaxColumnsOffset, columns);
     put_u16(page + kVarColumnsOffset, layout.var_count);
     put_u16(page + kColumnsOffset, columns);
+    put_u32(page + kIndexesOffset, indexes);
+    put_u32(page + kRealIndexesOffset, indexes);
     put_u32(page + kUsedMapOffset, storage.used_map);
     put_u32(page + kFreeMapOffset, storage.free_map);
 
-    std::uint8_t* entry = page + kFirstColumn;
+    std::uint8_t* entry = page + kFirstEntry;
+    if (storage.key) {
+        put_u32(entry + 4, storage.rows);
+        entry += kRealIndexEntry;
+    }
     for (std::uint32_t i = 0; i < columns; ++i, entry += kColumnEntry) {
         const ColumnLayout& c = layout.columns[i];
         entry[0] = c.type;
@@ -83,6 +130,8 @@ void build_table_definition(std::uint8_t* page, const Table& table, const TableL
         std::memcpy(at + 2, name.data(), name.size());
         at += 2 + name.size();
     }
+    if (storage.key)
+        at = put_primary_key(at, *storage.key, key_name);
     put_u16(at, 0xFFFF);  // no long-value column maps follow
 }
 

@@ -1,15 +1,25 @@
-// The table definition (TDEF) page: row count, column count, the addresses
-// of the table's two page usage maps, then one 25-byte entry per column and
-// the column names in UCS-2. The writer makes no indexes.
+// The table definition (TDEF) page: row count, column and index counts, the
+// addresses of the table's two page usage maps, per index its row count
+// (12 bytes), one 25-byte entry per column and the column names in UCS-2;
+// then for the primary key, the only index the writer makes, its columns,
+// usage map and root page (52 bytes), its entry as a logical index (28
+// bytes) and its name.
 #ifndef JETWRITER_TABLE_DEFINITION_H
 #define JETWRITER_TABLE_DEFINITION_H
 
 #include <cstdint>
+#include <optional>
 
 #include "jetwriter/jetwriter.h"
 #include "table_layout.h"
 
 namespace jetwriter {
+
+struct KeyStorage {
+    unsigned column = 0;         // the key's column, by number
+    std::uint32_t leaf = 0;      // the index's only page, its root
+    std::uint32_t used_map = 0;  // address of the map of the index's pages
+};
 
 struct TableStorage {
     std::uint32_t definition_page = 0;
@@ -17,6 +27,7 @@ struct TableStorage {
     std::uint32_t rows = 0;
     std::uint32_t used_map = 0;  // address (page_row) of the map of the table's data pages
     std::uint32_t free_map = 0;  // address of the map of those with room left
+    std::optional<KeyStorage> key;
 };
 
 // Throws Error when the definition does not fit in one page.

@@ -177,6 +177,46 @@ TEST(RoundTrip, TextsAtTheirLimitsAndRowsNearThePageSize)
     EXPECT_EQ(rows[1][8], u8"短い");
 }
 
+// The first 16-bit row offset flagged deleted whose row holds the bytes at
+// `at` of the file; 0 when there is none.
+unsigned deleted_offset_over(const std::string& file, size_t at)
+{
+    const size_t page = at / 4096 * 4096;
+    auto u16 = [&](size_t i) { return (unsigned char)file[i] | (unsigned char)file[i + 1] << 8; };
+    size_t end = page + 4096;
+    for (unsigned row = 0; row < u16(page + 12); ++row) {
+        const unsigned offset = u16(page + 14 + 2 * row);
+        const size_t start = page + (offset & 0x1FFF);
+        if ((offset & 0x4000) && start <= at && at < end)
+            return offset;
+        end = start;
+    }
+    return 0;
+}
+
+TEST(RoundTrip, DeletedRowsKeepTheirBytesButReadersPassOverThem)
+{
+    Database db;
+    auto& t = db.add_table("Mst_Pipe", {{"ID", ColumnType::Long}, {"Name", ColumnType::Text, 16}});
+    t.add_row({1, "first gone"}).deleted = true;
+    t.add_row({2, "kept"});
+    t.add_row({3, "middle gone"}).deleted = true;
+    t.add_row({4, "also kept"});
+    t.add_row({5, "last gone"}).deleted = true;
+    const std::string path = write(db);
+
+    EXPECT_EQ(export_table(path, "Mst_Pipe"), (mdb_cli::Rows{{"2", "kept"}, {"4", "also kept"}}));
+    const std::string file = mdb_cli::file_contents(path);
+    for (const char* name : {"first gone", "middle gone", "last gone"}) {
+        std::string ucs2;
+        for (const char* c = name; *c; ++c)
+            ucs2 += std::string(1, *c) + '\0';
+        const size_t at = file.find(ucs2);
+        ASSERT_NE(at, std::string::npos) << name;
+        EXPECT_NE(deleted_offset_over(file, at), 0u) << name;
+    }
+}
+
 // What mdb-prop shows for a table: per block (the table's is "(none)", a
 // column's has its name) the properties and their values.
 using Properties = std::map<std::string, std::map<std::string, std::string>>;

@@ -33,11 +33,13 @@ TEST(Source, StatementsAndEveryFormOfValue)
         "TABLE Mst_A (ID long, Name TEXT(8),\n"
         "             Life Double,\n"
         "             Photo OLE, Note Memo)\n"
+        "Primary Key id\n"
         "1, \"a\\\"b\\\\c\\n#\", -2.5e1, hex\"00ff\", NULL\n"
         u8"2, \"配管\",\n"
         "   7, file(\"" +
         test_file(".bin") +
         "\"), \"x\"\n"
+        "DELETED 3, NULL, NULL, NULL, NULL\n"
         "table Mst_B (When DateTime)\n"
         u8"property Description \"表\"\n"
         "property when.Required NO\n"
@@ -56,9 +58,14 @@ TEST(Source, StatementsAndEveryFormOfValue)
     EXPECT_EQ(a.columns[1].type, ColumnType::Text);
     EXPECT_EQ(a.columns[1].length, 8);
     EXPECT_EQ(a.columns[3].type, ColumnType::OLE);
-    ASSERT_EQ(a.rows.size(), 2u);
-    EXPECT_EQ(a.rows[0].line, 8);
-    EXPECT_EQ(a.rows[1].line, 9);
+    EXPECT_EQ(a.primary_key.column, "id");
+    EXPECT_EQ(a.primary_key.line, 8);
+    ASSERT_EQ(a.rows.size(), 3u);
+    EXPECT_EQ(a.rows[0].line, 9);
+    EXPECT_EQ(a.rows[1].line, 10);
+    EXPECT_FALSE(a.rows[1].deleted);
+    EXPECT_TRUE(a.rows[2].deleted);
+    EXPECT_EQ(a.rows[2].values.size(), 5u);
     const auto& r0 = a.rows[0].values;
     EXPECT_EQ(r0[0].integer(), 1);
     EXPECT_EQ(r0[1].text(), "a\"b\\c\n#");
@@ -82,7 +89,7 @@ TEST(Source, StatementsAndEveryFormOfValue)
     ASSERT_EQ(column.size(), 2u);
     EXPECT_EQ(column[0].type, jetwriter::Property::Type::YesNo);
     EXPECT_EQ(column[0].value.integer(), 0);
-    EXPECT_EQ(column[0].line, 13);
+    EXPECT_EQ(column[0].line, 15);
     EXPECT_EQ(column[1].name, "Order");
     EXPECT_EQ(column[1].type, jetwriter::Property::Type::Long);
     EXPECT_EQ(column[1].value.integer(), 3);
@@ -116,6 +123,11 @@ TEST(Source, EveryErrorNamesItsLine)
         {"property Caption 1.5\n", 3, "whole number"},
         {"\nproperty Name.Caption \"a\"\nproperty name.caption \"b\"\n", 5, "twice"},
         {"property Width 2147483648\n", 3, "2147483647"},
+        {"1, NULL, NULL\nprimary key Name\n", 4, "Long or Integer"},
+        {"primary key ID\nprimary key ID\n", 4, "primary key already"},
+        {"\nprimary key Nope\n", 4, "no column Nope"},
+        {"primary key ID\n1, NULL, NULL\ndeleted 1, NULL, NULL\n\n1, NULL, NULL\n", 7, "1 appears twice"},
+        {"primary key id\ndeleted NULL, NULL, NULL\nNULL, NULL, NULL\n", 5, "no value"},
     };
     for (const BadSource& c : cases) {
         const std::string path = test_file(".txt");

@@ -97,7 +97,17 @@ struct Column {
 
 struct Row {
     std::vector<Value> values;
-    int line = 0;  // source line of the row, 0 when built in code
+    int line = 0;          // source line of the row, 0 when built in code
+    bool deleted = false;  // stored, but flagged deleted in its page: readers pass over it
+};
+
+// A table's primary key: one Long or Integer column whose values are all set
+// and differ (deleted rows aside). Jet keeps it as the unique index
+// "PrimaryKey", whose entries the writer puts on one index page, so a table
+// with a key has at most 401 rows.
+struct PrimaryKey {
+    std::string column;  // empty for none
+    int line = 0;        // source line of the statement, 0 when built in code
 };
 
 struct Table {
@@ -106,8 +116,9 @@ struct Table {
     std::vector<Row> rows;
     int line = 0;  // source line of the table's declaration, 0 when built in code
     std::vector<Property> properties{};
+    PrimaryKey primary_key{};
 
-    void add_row(std::vector<Value> values, int line = 0);
+    Row& add_row(std::vector<Value> values, int line = 0);
 };
 
 struct Database {
