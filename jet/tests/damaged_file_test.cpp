@@ -65,7 +65,9 @@ TEST(DamagedFile, EachCheckRefusesItsDamageAndTheSoundFileLoads)
                                            {"Name", ColumnType::Text, 40},
                                            {"Note", ColumnType::Memo},
                                            {"Picture", ColumnType::OLE}});
+    photos.primary_key.column = "ID";  // index entries in the definition, before its columns
     photos.add_row({1, 1.5, "first", std::string(3000, 'n'), pattern(10000, 1)});
+    photos.add_row({3, 0.5, "withdrawn", "gone", pattern(20, 3)}).deleted = true;
     photos.add_row({2, 2.5, "second", "short", pattern(9000, 2)});
     jetwriter::write_database(db, dir.file("sound.mdb"));
     const std::string sound = read_file(dir.file("sound.mdb"));
@@ -81,7 +83,7 @@ TEST(DamagedFile, EachCheckRefusesItsDamageAndTheSoundFileLoads)
     const size_t data = data_pages(sound, definition).at(0);
     const uint32_t map = u32(sound, definition * kPage + kUsageMap);
     const size_t first_picture = variable_field(sound, data, 0, picture.variable_number).first;
-    const size_t second_picture = variable_field(sound, data, 1, picture.variable_number).first;
+    const size_t second_picture = variable_field(sound, data, 2, picture.variable_number).first;
     const uint32_t first_piece = u32(sound, first_picture + 4);
     const size_t piece_start = row_start(sound, first_piece >> 8, first_piece & 0xFF);
     ASSERT_EQ(u32(sound, first_picture) & 0xC0000000, 0u);  // a chain
@@ -148,8 +150,10 @@ TEST(DamagedFile, EachCheckRefusesItsDamageAndTheSoundFileLoads)
         {"piece shared by two rows",
          [&](std::string& f) { f.replace(second_picture, kReference, f, first_picture, kReference); },
          "値の一部が二度読まれています"},
-        {"cut short at a page's start", [&](std::string& f) { f.resize(f.size() - kPage); }, "ファイルの外にあります"},
-        {"cut short inside a page", [&](std::string& f) { f.resize(f.size() - 100); }, "ファイルの外にあります"},
+        {"cut short where a picture's page starts", [&](std::string& f) { f.resize((first_piece >> 8) * kPage); },
+         "ファイルの外にあります"},
+        {"cut short inside a picture's page", [&](std::string& f) { f.resize((first_piece >> 8) * kPage + 100); },
+         "ファイルの外にあります"},
     };
     for (const Damage& damage : damages) {
         std::string file = sound;
