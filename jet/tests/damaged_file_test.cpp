@@ -48,6 +48,16 @@ std::string load(const std::string& path)
     return values;
 }
 
+// The address of the row after the last one listed on the page of `address`,
+// whose offset would place it sensibly, in the free space below the last row.
+uint32_t one_past_the_rows(std::string& f, uint32_t address)
+{
+    const size_t page = address >> 8;
+    const unsigned count = row_count(f, page);
+    put16(f, row_entry(page, count), (uint32_t)(row_start(f, page, count - 1) - page * kPage - 16));
+    return (uint32_t)(page << 8 | count);
+}
+
 struct Damage {
     const char* what;
     std::function<void(std::string& f)> apply;
@@ -102,7 +112,7 @@ TEST(DamagedFile, EachCheckRefusesItsDamageAndTheSoundFileLoads)
          },
          "使用ページ マップが短すぎます"},
         {"usage map one past its page's rows",
-         [&](std::string& f) { put32(f, definition * kPage + kUsageMap, (map & ~0xFFu) | row_count(f, map >> 8)); },
+         [&](std::string& f) { put32(f, definition * kPage + kUsageMap, one_past_the_rows(f, map)); },
          "使用ページ マップが指す行にありません"},
         {"usage map of no known kind", [&](std::string& f) { f[row_start(f, map >> 8, map & 0xFF)] = 2; },
          "使用ページ マップの種類が不明です"},
@@ -133,7 +143,7 @@ TEST(DamagedFile, EachCheckRefusesItsDamageAndTheSoundFileLoads)
         {"long value longer than the file", [&](std::string& f) { put32(f, first_picture, (uint32_t)f.size() + 1); },
          "長さがファイルの大きさを超えています"},
         {"long value one past its page's rows",
-         [&](std::string& f) { put32(f, first_picture + 4, (first_piece & ~0xFFu) | row_count(f, first_piece >> 8)); },
+         [&](std::string& f) { put32(f, first_picture + 4, one_past_the_rows(f, first_piece)); },
          "値の一部が指す場所にありません"},
         {"chain piece shorter than its pointer",
          [&](std::string& f) {
@@ -163,4 +173,21 @@ TEST(DamagedFile, EachCheckRefusesItsDamageAndTheSoundFileLoads)
         EXPECT_NE(outcome.find(damage.refusal), std::string::npos) << damage.what << ": " << outcome;
         EXPECT_EQ(outcome.find("データベースが壊れています"), 0u) << damage.what << ": " << outcome;
     }
+}
+
+// A result holds at most its file's size and room for its cells: a small file
+// of many empty cells (120 columns, many rows) is refused before it takes the
+// memory that no file of its size needs.
+TEST(DamagedFile, AResultLargerThanItsFileCanHoldIsRefused)
+{
+    TempFolder dir;
+    jetwriter::Database db;
+    std::vector<jetwriter::Column> wide;
+    for (int i = 0; i < 120; ++i)
+        wide.push_back({"C" + std::to_string(i), ColumnType::Long});
+    auto& cells = db.add_table("Photos", wide);
+    for (int row = 0; row < 3000; ++row)
+        cells.add_row(std::vector<jetwriter::Value>(120));
+    jetwriter::write_database(db, dir.file("wide.mdb"));
+    EXPECT_NE(load(dir.file("wide.mdb")).find("の結果がファイルの大きさに見合いません"), std::string::npos);
 }
