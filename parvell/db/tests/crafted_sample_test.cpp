@@ -4,22 +4,17 @@
 // page lacks, a file cut short. Each ends in the data-access error naming
 // what is wrong, under the same memory bound as the damaged copies.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <filesystem>
 #include <functional>
 #include <string>
 
-#include <testsupport/files.h>
 #include <testsupport/jet_pages.h>
 
-#include "load_as_parvell.h"
+#include "sample_copies.h"
 
 using namespace jet_pages;
 
 namespace {
-
-constexpr rlim_t kAddressSpaceBound = (rlim_t)4 << 30;
 
 struct Craft {
     const char* what;
@@ -44,11 +39,8 @@ std::vector<size_t> references(const std::string& f, size_t definition, const Co
 
 TEST(CraftedSample, SharedPiecesOverlaidColumnsAndCutFilesEndInTheDataAccessError)
 {
-#ifndef __SANITIZE_ADDRESS__
-    const rlimit address_space{kAddressSpaceBound, kAddressSpaceBound};
-    setrlimit(RLIMIT_AS, &address_space);
-#endif
-    const std::string sample = read_file(std::string(SAMPLE_DIR) + "/Parvell.mdb");
+    SampleCopies copies;
+    const std::string& sample = copies.sample();
     const size_t products = definition_with_column(sample, "Draft");
     const size_t related = definition_with_column(sample, "StartPath1");
     ASSERT_NE(products, 0u);
@@ -94,18 +86,10 @@ TEST(CraftedSample, SharedPiecesOverlaidColumnsAndCutFilesEndInTheDataAccessErro
         {"cut at 192 KiB", [](std::string& f) { f.resize(192 * 1024); }, "ファイルの外にあります"},
     };
 
-    TempFolder dir;
-    const std::filesystem::path home = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    ProductLists lists;
     for (const Craft& craft : crafts) {
         std::string file = sample;
         craft.apply(file);
-        write_file("Parvell.mdb", file);
-        const std::string outcome = load_as_parvell(lists);
-        lists.free_all();
-        lists.clear();
+        const std::string outcome = copies.load(file);
         EXPECT_NE(outcome.find(craft.refusal), std::string::npos) << craft.what << ": " << outcome;
     }
-    std::filesystem::current_path(home);
 }

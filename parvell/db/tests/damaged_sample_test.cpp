@@ -5,16 +5,14 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
-#include <testsupport/files.h>
 #include <testsupport/jet_pages.h>
 
-#include "load_as_parvell.h"
+#include "sample_copies.h"
 
 using namespace jet_pages;
 
@@ -22,7 +20,6 @@ namespace {
 
 // What a load may take at most, far above what the intact sample takes.
 constexpr long kMemoryBoundKiB = 1024 * 1024;
-constexpr rlim_t kAddressSpaceBound = (rlim_t)4 << 30;
 
 using Random = std::mt19937;
 
@@ -190,30 +187,14 @@ std::vector<Kind> kinds(const Layout& l, size_t pages)
 
 TEST(DamagedSample, EveryMutantLoadsOrEndsInTheDataAccessError)
 {
-#ifndef __SANITIZE_ADDRESS__
-    // Memory that runs away ends the test here; the sanitizer build has its
-    // own limit (hard_rss_limit_mb).
-    const rlimit address_space{kAddressSpaceBound, kAddressSpaceBound};
-    setrlimit(RLIMIT_AS, &address_space);
-#endif
-    const std::string intact = read_file(std::string(SAMPLE_DIR) + "/Parvell.mdb");
+    SampleCopies copies;
+    const std::string& intact = copies.sample();
     const Layout layout(intact);
     for (const auto* region :
          {&layout.definitions, &layout.catalog, &layout.long_values, &layout.references, &layout.properties})
         ASSERT_FALSE(region->empty());
 
-    TempFolder dir;
-    const std::filesystem::path home = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    ProductLists lists;
-    auto load = [&](const std::string& file) {
-        write_file("Parvell.mdb", file);
-        std::string outcome = load_as_parvell(lists);
-        lists.free_all();
-        lists.clear();
-        return outcome;
-    };
-    EXPECT_EQ(load(intact), "");
+    EXPECT_EQ(copies.load(intact), "");
 
     int loaded = 0, refused = 0;
     unsigned seed = 0;
@@ -224,7 +205,7 @@ TEST(DamagedSample, EveryMutantLoadsOrEndsInTheDataAccessError)
             std::string file = intact;
             kind.mutate(file, random);
             try {
-                (load(file).empty() ? loaded : refused)++;
+                (copies.load(file).empty() ? loaded : refused)++;
             } catch (const std::exception& e) {
                 ADD_FAILURE() << "raised " << e.what();
             }
@@ -233,7 +214,6 @@ TEST(DamagedSample, EveryMutantLoadsOrEndsInTheDataAccessError)
             ASSERT_LT(usage.ru_maxrss, kMemoryBoundKiB);
         }
     }
-    std::filesystem::current_path(home);
     // Damage that libmdb would have followed is refused; damage to what
     // nothing reads still loads.
     EXPECT_GT(loaded, 0);
