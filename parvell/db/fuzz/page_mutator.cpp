@@ -1,15 +1,19 @@
 // The fuzzer's mutations, aimed at the structure of a Jet file. libmdb is not
 // instrumented, so coverage does not lead the fuzzer into the page layouts
 // it reads; and in a database with pictures most bytes are picture data.
-// Most mutations therefore change a few bytes of one page that is not a
+// Half the mutations therefore change a few bytes of one page that is not a
 // long-value page: a table definition, the row offsets or rows of a data
-// page, a usage map, the catalog. The rest mutate the whole input as
-// libFuzzer does by itself (lengths, crossovers, the header page).
+// page, a usage map, the catalog. A quarter make structural edits that need
+// several coordinated changes (structural_mutator.cpp). The rest mutate the
+// whole input as libFuzzer does by itself (lengths, crossovers, the header
+// page).
 #include <stddef.h>
 #include <stdint.h>
 #include <string.h>
 
 #include <random>
+
+#include "structural_mutator.h"
 
 extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t max_size);
 
@@ -32,6 +36,12 @@ extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t max
     const size_t pages = size / kPage;
     if (pages < 2 || rng() % 4 == 0)
         return LLVMFuzzerMutate(data, size, max_size);
+    if (rng() % 3 == 0) {
+        // They only ever shorten the input. One with no table takes none of
+        // them and gets the page window below.
+        if (const size_t edited = apply_structural_edits(data, size, rng))
+            return edited;
+    }
 
     // Any page but the header, whose password check most changes would fail.
     size_t page = 1 + rng() % (pages - 1);

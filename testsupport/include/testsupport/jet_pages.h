@@ -157,6 +157,102 @@ inline std::pair<size_t, size_t> variable_field(const std::string& f, size_t pag
     return {from, to};
 }
 
+// A file that may be damaged anywhere, as the fuzz target's mutations see it:
+// every read is checked against its size and against the page it belongs
+// to, what does not fit is left out; a read outside answers 0, a write
+// outside is dropped.
+struct damaged_file {
+    uint8_t* data;
+    size_t size;
+
+    bool holds(size_t at, size_t length) const { return at <= size && length <= size - at; }
+    uint32_t u16(size_t at) const { return holds(at, 2) ? data[at] | (uint32_t)data[at + 1] << 8 : 0; }
+    uint32_t u32(size_t at) const { return holds(at, 4) ? u16(at) | u16(at + 2) << 16 : 0; }
+    void put16(size_t at, uint32_t v)
+    {
+        if (holds(at, 2)) {
+            data[at] = (uint8_t)v;
+            data[at + 1] = (uint8_t)(v >> 8);
+        }
+    }
+    size_t page_count() const { return size / kPage; }
+    // The kind byte of a page that lies whole in the file; 0 otherwise.
+    unsigned page_kind(size_t page) const { return page < page_count() ? data[page * kPage] : 0; }
+};
+
+// Row offsets' flags: a deleted row, a row that only points at another.
+constexpr uint32_t kDeletedRow = 0x8000, kLookupRow = 0x4000;
+
+// The pages of one kind, in file order.
+inline std::vector<size_t> pages_of_kind(const damaged_file& f, unsigned char kind)
+{
+    std::vector<size_t> pages;
+    for (size_t page = 1; page < f.page_count(); ++page)
+        if (f.page_kind(page) == kind)
+            pages.push_back(page);
+    return pages;
+}
+
+// The columns of the definition on `page` whose entries lie whole in that
+// page, in entry order; their names are not read.
+inline std::vector<Column> columns(const damaged_file& f, size_t page)
+{
+    std::vector<Column> out;
+    if (f.page_kind(page) != kDefinitionPage)
+        return out;
+    const size_t at = page * kPage, end = at + kPage;
+    const unsigned count = f.u16(at + kColumnCount);
+    size_t entry = at + kColumnEntries + kRealIndexEntry * (size_t)f.u32(at + kRealIndexCount);
+    for (unsigned i = 0; i < count && entry < end && kColumnEntry <= end - entry; ++i, entry += kColumnEntry)
+        out.push_back({"", entry, 0, f.data[entry], (f.data[entry + kColumnFlags] & kFixedFlag) != 0,
+                       f.data[entry + kColumnNumber], f.u16(entry + kVariableNumber), f.u16(entry + kFixedOffset),
+                       f.u16(entry + kColumnSize)});
+    return out;
+}
+
+// The data pages of the table defined on `definition`, in file order.
+inline std::vector<size_t> data_pages(const damaged_file& f, size_t definition)
+{
+    std::vector<size_t> pages;
+    for (size_t page = 1; page < f.page_count(); ++page)
+        if (f.page_kind(page) == kDataPage && f.u32(page * kPage + kOwner) == definition)
+            pages.push_back(page);
+    return pages;
+}
+
+// Where `row` of a row page lies, [first, second), and its flags; false when
+// the page, its offset or the row do not lie whole in the file and the page.
+inline bool row_bounds(const damaged_file& f, size_t page, unsigned row, std::pair<size_t, size_t>& bounds,
+                       uint32_t& flags)
+{
+    if (page >= f.page_count() || row >= f.u16(page * kPage + kRowCount))
+        return false;
+    const size_t at = page * kPage, entry = at + kRowCount + 2 + 2 * (size_t)row;
+    if (entry + 2 > at + kPage)
+        return false;
+    flags = f.u16(entry) & ~0x1FFFu;
+    bounds = {at + (f.u16(entry) & 0x1FFF), row == 0 ? at + kPage : at + (f.u16(entry - 2) & 0x1FFF)};
+    return bounds.first < bounds.second && bounds.second <= at + kPage;
+}
+
+// Where the value of variable column `number` lies in a row, [first, second);
+// false when the row has no such column or its offsets point outside it.
+inline bool variable_field(const damaged_file& f, const std::pair<size_t, size_t>& row, unsigned number,
+                           std::pair<size_t, size_t>& field)
+{
+    const size_t length = row.second - row.first;
+    const size_t mask = (f.u16(row.first) + 7) / 8;
+    // The column count, then from the row's end: the null mask, the variable
+    // column count, one offset a variable column and one more for the end.
+    if (length < 2 + mask + 2 + 2 * ((size_t)number + 2))
+        return false;
+    const size_t last = row.second - 1, offsets = last - mask - 3;
+    if (number >= f.u16(last - mask - 1))
+        return false;
+    field = {row.first + f.u16(offsets - 2 * (size_t)number), row.first + f.u16(offsets - 2 * ((size_t)number + 1))};
+    return field.first <= field.second && field.second <= row.second;
+}
+
 }  // namespace jet_pages
 
 #endif
