@@ -13,6 +13,7 @@
 #include "jet/query.h"
 #include <platform/convert_error.h>
 #include <testsupport/child_process.h>
+#include <testsupport/jet_pages.h>
 
 using jet::bmRead;
 using jet::bmWrite;
@@ -476,8 +477,7 @@ TEST(Jet4File, DamagedPropertyBlocksLeaveTheFileOpening)
     ASSERT_NE(block, std::string::npos);
     const size_t page = block / 4096, piece = block - 4 - page * 4096;
     unsigned row = 0;
-    while (((unsigned char)intact[page * 4096 + 14 + 2 * row] | (unsigned char)intact[page * 4096 + 15 + 2 * row]
-                                                                    << 8) != piece)
+    while ((size_t)jet_pages::u16(intact, jet_pages::row_entry(page, row)) != piece)
         ++row;
     // After the names' chunk, the table's own chunk: its 6-byte header and its
     // empty name (6 bytes), then its first record's 16-bit length.
