@@ -61,15 +61,14 @@ std::vector<CatalogEntryPtr> read_catalog(DatabaseFile& file)
     const unsigned type = column_named(table.get(), "Type");
     auto column = [&](unsigned i) { return (MdbColumn*)g_ptr_array_index(table->columns, i); };
 
-    StatementBudget budget(file.pages().size());
+    StatementBudget budget(file.pages().size(), kCatalogName);
     std::vector<CatalogEntryPtr> tables;
     for_each_row(file, table.get(), [&](const MdbField* fields) {
         if ((whole_number(decode_field(file, budget, column(type), fields[type])) & kObjectTypeMask) != MDB_TABLE)
             return;
         const unsigned long page =
             (unsigned long)(whole_number(decode_field(file, budget, column(id), fields[id])) & kDefinitionPageMask);
-        if (!budget.take(sizeof(MdbCatalogEntry)))
-            throw damaged_result(kCatalogName);
+        budget.take(sizeof(MdbCatalogEntry));
         tables.push_back(new_entry(mdb, decode_field(file, budget, column(name), fields[name]).bytes, page));
     });
     return tables;

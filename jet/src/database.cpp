@@ -143,18 +143,16 @@ std::unique_ptr<ResultSet> Database::select(const Statement& st)
             throw not_sortable(st.order_column);
     }
 
-    StatementBudget budget(file.pages().size());
+    StatementBudget budget(file.pages().size(), entry->object_name);
     uint32_t stored = 0;
     for_each_row(file, table.get(), [&](const MdbField* fields) {
         if (st.has_where && !matches(decode_field(file, budget, columns[where_col], fields[where_col]), st.where_value))
             return;
         for (unsigned i = 0; i < ncols; ++i) {
-            if (!budget.take(sizeof(Value)))
-                throw damaged_result(st.table);
+            budget.take(sizeof(Value));
             result->cells.push_back(decode_field(file, budget, columns[i], fields[i]));
         }
-        if (!budget.take(sizeof(uint32_t)))
-            throw damaged_result(st.table);
+        budget.take(sizeof(uint32_t));
         result->order.push_back(stored++);
     });
 

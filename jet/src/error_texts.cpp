@@ -119,14 +119,9 @@ EDatabaseError not_sortable(const std::string& column)
     return EDatabaseError("列 " + quoted(column) + " で並べ替えることはできません。");
 }
 
-EDatabaseError query_not_connected()
-{
-    return EDatabaseError("クエリの接続が開かれていません。");
-}
-
 EDatabaseError no_connection_error()
 {
-    return query_not_connected();
+    return EDatabaseError("クエリの接続が開かれていません。");
 }
 
 EDatabaseError query_closed()

@@ -37,7 +37,6 @@ EDatabaseError table_not_found(const std::string& table);
 EDatabaseError column_not_found(const std::string& column, const std::string& table);
 EDatabaseError not_comparable_with_number(const std::string& column);
 EDatabaseError not_sortable(const std::string& column);
-EDatabaseError query_not_connected();
 EDatabaseError query_closed();
 EDatabaseError field_not_found(const std::string& field);
 EDatabaseError blob_stream_read_only();

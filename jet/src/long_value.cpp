@@ -29,8 +29,8 @@ std::string read_long_value(DatabaseFile& file, StatementBudget& budget, const M
         throw damaged(damage::reference_kind());
     if ((header & kInlineValue) && size - kLongValueReference != declared)
         throw damaged(damage::inline_value_size());
-    if (kept && !budget.take(declared))
-        throw damaged_result(column->table->name);
+    if (kept)
+        budget.take(declared);
     if (header & kInlineValue)
         return std::string((const char*)field + kLongValueReference, declared);
 

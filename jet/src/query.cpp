@@ -27,7 +27,7 @@ void TADOQuery::Open()
 {
     Close();
     if (!Connection || !Connection->database_)
-        throw query_not_connected();
+        throw no_connection_error();
     result_ = Connection->database_->select(parse_statement(SQL.Text()));
     for (size_t i = 0; i < result_->columns.size(); ++i)
         fields_.emplace_back(new TField(this, (int)i));

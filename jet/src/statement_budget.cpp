@@ -1,5 +1,9 @@
 #include "statement_budget.h"
 
+#include <utility>
+
+#include "error_texts.h"
+
 namespace jet {
 namespace {
 
@@ -9,14 +13,15 @@ constexpr uint64_t kCellRoom = 16 * 1024 * 1024;
 
 }  // namespace
 
-StatementBudget::StatementBudget(uint64_t file_size) : file_size_(file_size), cap_(file_size + kCellRoom) {}
+StatementBudget::StatementBudget(uint64_t file_size, std::string table)
+    : file_size_(file_size), table_(std::move(table)), cap_(file_size + kCellRoom)
+{}
 
-bool StatementBudget::take(size_t bytes)
+void StatementBudget::take(size_t bytes)
 {
     if (bytes > cap_ - held_)
-        return false;
+        throw damaged_result(table_);
     held_ += bytes;
-    return true;
 }
 
 }  // namespace jet

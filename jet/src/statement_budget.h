@@ -8,13 +8,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <unordered_set>
 
 namespace jet {
 
 class StatementBudget {
 public:
-    explicit StatementBudget(uint64_t file_size);
+    // For a statement over `table` in a file of `file_size` bytes.
+    StatementBudget(uint64_t file_size, std::string table);
 
     uint64_t file_size() const { return file_size_; }
 
@@ -22,12 +24,14 @@ public:
     // when the statement has read it before.
     bool first_reading(uint32_t address) { return pieces_.insert(address).second; }
 
-    // Takes `bytes` more into the result; false, taking nothing, when the
-    // result would outgrow what the file can hold.
-    bool take(size_t bytes);
+    // Takes `bytes` more into the result; raises EDatabaseError naming the
+    // table, taking nothing, when the result would outgrow what the file can
+    // hold.
+    void take(size_t bytes);
 
 private:
     uint64_t file_size_;
+    std::string table_;
     uint64_t cap_;
     uint64_t held_ = 0;
     std::unordered_set<uint32_t> pieces_;

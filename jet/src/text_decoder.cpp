@@ -71,7 +71,7 @@ const TextDecoder::Conversion& TextDecoder::convert(std::vector<Conversion>& tab
                                                     const unsigned char* code, size_t length)
 {
     if (table.empty())
-        table.resize(utf16_ || &table == &pairs_ ? 0x10000 : 0x100);
+        table.resize(length == 2 ? 0x10000 : 0x100);  // by a UTF-16 unit or a byte pair, or by a byte
     Conversion& c = table[index];
     if (c.length != 0)
         return c;

@@ -73,97 +73,16 @@ inline size_t page_count(const std::string& f)
     return f.size() / kPage;
 }
 
-struct Column {
-    std::string name;  // ASCII names only
-    size_t entry;      // where its entry starts
-    size_t name_at;    // where its name starts, with its 16-bit length
-    unsigned char type;
-    bool fixed;
-    unsigned number, variable_number, fixed_offset, size;
-};
-
-// The columns the definition on `page` declares, in entry order: those whose
-// entries lie on the page, with the names that lie on it.
-inline std::vector<Column> columns(const std::string& f, size_t page)
-{
-    std::vector<Column> out;
-    if (page == 0 || page >= page_count(f) || (unsigned char)f[page * kPage] != kDefinitionPage)
-        return out;
-    const size_t at = page * kPage, end = at + kPage;
-    const unsigned count = u16(f, at + kColumnCount);
-    size_t entry = at + kColumnEntries + kRealIndexEntry * (size_t)(u32(f, at + kRealIndexCount) & 0xFF);
-    for (unsigned i = 0; i < count && entry + kColumnEntry <= end; ++i, entry += kColumnEntry)
-        out.push_back({"", entry, 0, (unsigned char)f[entry], (f[entry + kColumnFlags] & kFixedFlag) != 0,
-                       (unsigned char)f[entry + kColumnNumber], u16(f, entry + kVariableNumber),
-                       u16(f, entry + kFixedOffset), u16(f, entry + kColumnSize)});
-    size_t name = entry;
-    for (Column& c : out) {
-        if (name + 2 > end)
-            break;
-        c.name_at = name;
-        const size_t length = u16(f, name);
-        for (size_t i = 0; i + 1 < length && name + 3 + i < end; i += 2)
-            c.name.push_back(f[name + 2 + i]);
-        name += 2 + length;
-    }
-    return out;
-}
-
-inline const Column* column_named(const std::vector<Column>& columns, const std::string& name)
-{
-    for (const Column& c : columns)
-        if (c.name == name)
-            return &c;
-    return nullptr;
-}
-
-// The definition page of the table that has a column of that name; 0 when
-// no table has one.
-inline size_t definition_with_column(const std::string& f, const std::string& name)
-{
-    for (size_t page = 1; page < page_count(f); ++page)
-        if ((unsigned char)f[page * kPage] == kDefinitionPage && column_named(columns(f, page), name))
-            return page;
-    return 0;
-}
-
-// The data pages of the table defined on `definition`, in file order.
-inline std::vector<size_t> data_pages(const std::string& f, size_t definition)
-{
-    std::vector<size_t> pages;
-    for (size_t page = 1; page < page_count(f); ++page)
-        if ((unsigned char)f[page * kPage] == kDataPage && u32(f, page * kPage + kOwner) == definition)
-            pages.push_back(page);
-    return pages;
-}
-
-// Where the value of variable column `number` lies in a row, [first, second);
-// {0, 0} when the row's table of offsets does not lie inside the row.
-inline std::pair<size_t, size_t> variable_field(const std::string& f, size_t page, unsigned row, unsigned number)
-{
-    if (page == 0 || page >= page_count(f) || row >= row_count(f, page))
-        return {0, 0};
-    const size_t start = row_start(f, page, row), end = row_end(f, page, row);
-    if (start + 2 > end || end > f.size())
-        return {0, 0};
-    const size_t mask = (u16(f, start) + 7) / 8;
-    const size_t low = 5 + mask + 2 * (size_t)number;  // the offsets go down from the row's end
-    if (start + low + 2 > end)
-        return {0, 0};
-    const size_t first = end - 1 - mask - 3 - 2 * (size_t)number;  // var offsets[number]
-    const size_t from = start + u16(f, first), to = start + u16(f, first - 2);
-    if (from > to || to > end)
-        return {0, 0};
-    return {from, to};
-}
-
-// A file that may be damaged anywhere, as the fuzz target's mutations see it:
-// every read is checked against its size and against the page it belongs
-// to, what does not fit is left out; a read outside answers 0, a write
-// outside is dropped.
+// A file that may be damaged anywhere, as the fuzz target's mutations and
+// the tests' readers see it: every read is checked against its size and
+// against the page it belongs to, what does not fit is left out; a read
+// outside answers 0, a write outside is dropped.
 struct damaged_file {
     uint8_t* data;
     size_t size;
+
+    // A file held in a string, for reading only.
+    static damaged_file of(const std::string& f) { return {(uint8_t*)f.data(), f.size()}; }
 
     bool holds(size_t at, size_t length) const { return at <= size && length <= size - at; }
     uint32_t u16(size_t at) const { return holds(at, 2) ? data[at] | (uint32_t)data[at + 1] << 8 : 0; }
@@ -180,8 +99,18 @@ struct damaged_file {
     unsigned page_kind(size_t page) const { return page < page_count() ? data[page * kPage] : 0; }
 };
 
-// Row offsets' flags: a deleted row, a row that only points at another.
-constexpr uint32_t kDeletedRow = 0x8000, kLookupRow = 0x4000;
+// Row offsets' flags, as the data layer reads them: a deleted row, a row that
+// only points at another.
+constexpr uint32_t kDeletedRow = 0x4000, kLookupRow = 0x8000;
+
+struct Column {
+    std::string name;  // ASCII names only
+    size_t entry;      // where its entry starts
+    size_t name_at;    // where its name starts, with its 16-bit length
+    unsigned char type;
+    bool fixed;
+    unsigned number, variable_number, fixed_offset, size;
+};
 
 // The pages of one kind, in file order.
 inline std::vector<size_t> pages_of_kind(const damaged_file& f, unsigned char kind)
@@ -193,8 +122,8 @@ inline std::vector<size_t> pages_of_kind(const damaged_file& f, unsigned char ki
     return pages;
 }
 
-// The columns of the definition on `page` whose entries lie whole in that
-// page, in entry order; their names are not read.
+// The columns the definition on `page` declares, in entry order: those whose
+// entries lie whole in the page, with the names that lie in it.
 inline std::vector<Column> columns(const damaged_file& f, size_t page)
 {
     std::vector<Column> out;
@@ -207,7 +136,25 @@ inline std::vector<Column> columns(const damaged_file& f, size_t page)
         out.push_back({"", entry, 0, f.data[entry], (f.data[entry + kColumnFlags] & kFixedFlag) != 0,
                        f.data[entry + kColumnNumber], f.u16(entry + kVariableNumber), f.u16(entry + kFixedOffset),
                        f.u16(entry + kColumnSize)});
+    size_t name = entry;
+    for (Column& c : out) {
+        if (name >= end || end - name < 2)
+            break;
+        c.name_at = name;
+        const size_t length = f.u16(name);
+        for (size_t i = 0; i + 1 < length && name + 3 + i < end; i += 2)
+            c.name.push_back((char)f.data[name + 2 + i]);
+        name += 2 + length;
+    }
     return out;
+}
+
+inline const Column* column_named(const std::vector<Column>& columns, const std::string& name)
+{
+    for (const Column& c : columns)
+        if (c.name == name)
+            return &c;
+    return nullptr;
 }
 
 // The data pages of the table defined on `definition`, in file order.
@@ -251,6 +198,39 @@ inline bool variable_field(const damaged_file& f, const std::pair<size_t, size_t
         return false;
     field = {row.first + f.u16(offsets - 2 * (size_t)number), row.first + f.u16(offsets - 2 * ((size_t)number + 1))};
     return field.first <= field.second && field.second <= row.second;
+}
+
+// The same for the tests, on a file held in a string.
+inline std::vector<Column> columns(const std::string& f, size_t page)
+{
+    return columns(damaged_file::of(f), page);
+}
+
+inline std::vector<size_t> data_pages(const std::string& f, size_t definition)
+{
+    return data_pages(damaged_file::of(f), definition);
+}
+
+// The definition page of the table that has a column of that name; 0 when
+// no table has one.
+inline size_t definition_with_column(const std::string& f, const std::string& name)
+{
+    for (size_t page : pages_of_kind(damaged_file::of(f), kDefinitionPage))
+        if (column_named(columns(f, page), name))
+            return page;
+    return 0;
+}
+
+// Where the value of variable column `number` lies in a row; {0, 0} when the
+// row or the value does not lie whole in the page.
+inline std::pair<size_t, size_t> variable_field(const std::string& f, size_t page, unsigned row, unsigned number)
+{
+    const damaged_file file = damaged_file::of(f);
+    std::pair<size_t, size_t> bounds, field;
+    uint32_t flags;
+    if (!row_bounds(file, page, row, bounds, flags) || !variable_field(file, bounds, number, field))
+        return {0, 0};
+    return field;
 }
 
 }  // namespace jet_pages
