@@ -18,6 +18,10 @@ constexpr size_t kNextPageOffset = 4;
 constexpr size_t kContinuationHeader = 8;
 // Jet's own limits; a definition declaring more is damaged.
 constexpr unsigned kMostColumns = 255;
+// The most column places a row of the table may hold: deleted columns keep
+// theirs until the file is compacted, so this and the count of variable
+// places may exceed the live columns, but no place lies beyond it.
+constexpr size_t kColumnPlacesBeforeCount = 4;
 constexpr uint32_t kMostIndexes = 255;
 // A usage map is its type byte and at least one 32-bit page number.
 constexpr size_t kShortestUsageMap = 5;
@@ -210,12 +214,13 @@ TablePtr read_table_definition(DatabaseFile& file, MdbCatalogEntry* entry)
 
     TablePtr table(mdb_alloc_tabledef(entry));
     table->num_rows = read_u32(first.data() + fmt->tab_num_rows_offset);
+    const uint32_t column_places = read_u16(first.data() + fmt->tab_num_cols_offset - kColumnPlacesBeforeCount);
     table->num_var_cols = read_u16(first.data() + fmt->tab_num_cols_offset - 2);
     table->num_cols = read_u16(first.data() + fmt->tab_num_cols_offset);
     table->num_idxs = read_u32(first.data() + fmt->tab_num_idxs_offset);
     table->num_real_idxs = read_u32(first.data() + fmt->tab_num_ridxs_offset);
     table->first_data_pg = read_u16(first.data() + fmt->tab_first_dpg_offset);
-    if (table->num_cols > kMostColumns || table->num_var_cols > table->num_cols || table->num_real_idxs > kMostIndexes)
+    if (table->num_cols > kMostColumns || table->num_var_cols > column_places || table->num_real_idxs > kMostIndexes)
         throw damaged_definition(entry->object_name, damage::too_many_columns());
 
     read_columns(file, table.get(), first.data(), table->num_real_idxs);
