@@ -5,7 +5,7 @@
 
 #include "error_texts.h"
 #include "platform/charset.h"
-#include "statement_budget.h"
+#include "statement_reading.h"
 #include "table_definition.h"
 #include "table_rows.h"
 
@@ -61,15 +61,15 @@ std::vector<CatalogEntryPtr> read_catalog(DatabaseFile& file)
     const unsigned type = column_named(table.get(), "Type");
     auto column = [&](unsigned i) { return (MdbColumn*)g_ptr_array_index(table->columns, i); };
 
-    StatementBudget budget(file.pages().size(), kCatalogName);
+    StatementReading reading(file, kCatalogName);
     std::vector<CatalogEntryPtr> tables;
-    for_each_row(file, table.get(), [&](const MdbField* fields) {
-        if ((whole_number(decode_field(file, budget, column(type), fields[type])) & kObjectTypeMask) != MDB_TABLE)
+    for_each_row(reading, table.get(), [&](const MdbField* fields) {
+        if ((whole_number(decode_field(reading, column(type), fields[type])) & kObjectTypeMask) != MDB_TABLE)
             return;
         const unsigned long page =
-            (unsigned long)(whole_number(decode_field(file, budget, column(id), fields[id])) & kDefinitionPageMask);
-        budget.take(sizeof(MdbCatalogEntry));
-        tables.push_back(new_entry(mdb, decode_field(file, budget, column(name), fields[name]).bytes, page));
+            (unsigned long)(whole_number(decode_field(reading, column(id), fields[id])) & kDefinitionPageMask);
+        reading.budget.take(sizeof(MdbCatalogEntry));
+        tables.push_back(new_entry(mdb, decode_field(reading, column(name), fields[name]).bytes, page));
     });
     return tables;
 }

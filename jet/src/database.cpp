@@ -9,7 +9,7 @@
 #include "database_file.h"
 #include "error_texts.h"
 #include "platform/charset.h"
-#include "statement_budget.h"
+#include "statement_reading.h"
 #include "table_definition.h"
 #include "table_rows.h"
 
@@ -143,16 +143,14 @@ std::unique_ptr<ResultSet> Database::select(const Statement& st)
             throw not_sortable(st.order_column);
     }
 
-    StatementBudget budget(file.pages().size(), entry->object_name);
+    StatementReading reading(file, entry->object_name);
     uint32_t stored = 0;
-    for_each_row(file, table.get(), [&](const MdbField* fields) {
-        if (st.has_where && !matches(decode_field(file, budget, columns[where_col], fields[where_col]), st.where_value))
+    for_each_row(reading, table.get(), [&](const MdbField* fields) {
+        if (st.has_where && !matches(decode_field(reading, columns[where_col], fields[where_col]), st.where_value))
             return;
-        for (unsigned i = 0; i < ncols; ++i) {
-            budget.take(sizeof(Value));
-            result->cells.push_back(decode_field(file, budget, columns[i], fields[i]));
-        }
-        budget.take(sizeof(uint32_t));
+        for (unsigned i = 0; i < ncols; ++i)
+            result->cells.push_back(decode_field(reading, columns[i], fields[i]));
+        reading.budget.take(sizeof(uint32_t));
         result->order.push_back(stored++);
     });
 

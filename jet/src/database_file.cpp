@@ -35,18 +35,6 @@ DatabaseFile::DatabaseFile(const std::string& path, const std::string& name)
         throw format_not_recognized(name);
     pages_.set_format((size_t)mdb_->fmt->pg_size, mdb_->f->db_key);
     texts_ = std::make_unique<TextDecoder>(stored_encoding(mdb(), header_page_.code_page), !IS_JET3(mdb_));
-    spare_.resize((size_t)mdb_->fmt->pg_size);
-}
-
-const unsigned char* DatabaseFile::spare_page(uint32_t number)
-{
-    if (number != 0 && number == spare_number_)
-        return spare_.data();
-    spare_number_ = 0;
-    if (!pages_.read(number, spare_.data()))
-        return nullptr;
-    spare_number_ = number;
-    return spare_.data();
 }
 
 bool DatabaseFile::load_page(uint32_t number)

@@ -29,10 +29,6 @@ public:
     const PageFile& pages() const { return pages_; }
     TextDecoder& texts() { return *texts_; }
 
-    // Page `number` in a buffer of its own that stays until the next call:
-    // for look-ups between the rows of the page in mdb()->pg_buf. Null when
-    // the page does not lie whole inside the file.
-    const unsigned char* spare_page(uint32_t number);
     // Reads page `number` into mdb()->pg_buf, where libmdb cracks rows; false
     // when it does not lie whole inside the file.
     bool load_page(uint32_t number);
@@ -47,8 +43,6 @@ private:
     HeaderPage header_page_;
     std::unique_ptr<MdbHandle, HandleCloser> mdb_;
     std::unique_ptr<TextDecoder> texts_;
-    std::vector<unsigned char> spare_;
-    uint32_t spare_number_ = 0;
 };
 
 }  // namespace jet

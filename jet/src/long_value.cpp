@@ -15,9 +15,10 @@ constexpr size_t kChainPointer = 4;
 
 }  // namespace
 
-std::string read_long_value(DatabaseFile& file, StatementBudget& budget, const MdbColumn* column,
-                            const unsigned char* field, size_t size, bool kept)
+std::string read_long_value(StatementReading& statement, const MdbColumn* column, const unsigned char* field,
+                            size_t size, bool kept)
 {
+    StatementBudget& budget = statement.budget;
     auto damaged = [&](const std::string& what) { return damaged_value(column->table->name, column->name, what); };
     if (size < kLongValueReference)
         throw damaged(damage::reference_cut_short());
@@ -39,14 +40,15 @@ std::string read_long_value(DatabaseFile& file, StatementBudget& budget, const M
     uint32_t address = read_u32(field + 4);
     const bool chained = !(header & kSingleRowValue);
     do {
-        if (!budget.first_reading(address))
-            throw damaged(damage::piece_read_twice());
-        const unsigned char* page = file.spare_page(address_page(address));
+        const uint32_t page_number = address_page(address);
+        const unsigned char* page = statement.pages.page(page_number);
         if (!page)
-            throw damaged(damage::page_outside_file(address_page(address)));
+            throw damaged(damage::page_outside_file(page_number));
         PageRow row;
-        if (!find_page_row(file.mdb(), page, address_row(address), row))
+        if (!find_page_row(statement.file.mdb(), page, address_row(address), row))
             throw damaged(damage::piece_missing());
+        if (!statement.pages.take(page_number, address_row(address)))
+            throw damaged(damage::piece_read_twice());
         size_t skip = 0;
         if (chained) {
             if (row.size < kChainPointer)

@@ -9,8 +9,7 @@
 #include <cstddef>
 #include <string>
 
-#include "database_file.h"
-#include "statement_budget.h"
+#include "statement_reading.h"
 
 namespace jet {
 
@@ -23,8 +22,8 @@ constexpr size_t kLongValueReference = 12;
 // early or running past the declared length) raises EDatabaseError naming
 // table and column. A value that is `kept` in the result is taken from the
 // budget at its declared length before any memory is taken for it.
-std::string read_long_value(DatabaseFile& file, StatementBudget& budget, const MdbColumn* column,
-                            const unsigned char* field, size_t size, bool kept);
+std::string read_long_value(StatementReading& statement, const MdbColumn* column, const unsigned char* field,
+                            size_t size, bool kept);
 
 }  // namespace jet
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "error_texts.h"
+#include "result_set.h"
 
 namespace jet {
 namespace {
@@ -22,6 +23,11 @@ void StatementBudget::take(size_t bytes)
     if (bytes > cap_ - held_)
         throw damaged_result(table_);
     held_ += bytes;
+}
+
+void StatementBudget::take_row(size_t columns)
+{
+    take(columns * sizeof(Value));
 }
 
 }  // namespace jet

@@ -102,9 +102,10 @@ private:
 void read_usage_map(DatabaseFile& file, MdbTableDef* table, uint32_t address)
 {
     const char* name = table->entry->object_name;
-    const unsigned char* page = file.spare_page(address_page(address));
+    std::vector<unsigned char> map_page(file.pages().page_size());
+    const unsigned char* page = map_page.data();
     PageRow row;
-    if (!page)
+    if (!file.pages().read(address_page(address), map_page.data()))
         throw damaged_definition(name, damage::page_outside_file(address_page(address)));
     if (!find_page_row(file.mdb(), page, address_row(address), row))
         throw damaged_definition(name, damage::usage_map_missing());

@@ -134,6 +134,30 @@ unsigned row_column_count(const MdbHandle* mdb, const unsigned char* row)
     return IS_JET3(mdb) ? row[0] : read_u16(row);
 }
 
+// Whether the row holds its own frame: the count of its columns first, and
+// at its end their null mask and, when the table has variable columns, the
+// count of those the row stores, their offsets and one more for the end of
+// their data (Jet 3: a byte each, with a jump byte for each further 256
+// bytes of row). libmdb cannot split a row without it and passes it over; it
+// is passed over here before anything of it is taken apart column by column.
+bool row_frame_fits(const MdbHandle* mdb, const MdbTableDef* table, const unsigned char* row, size_t size)
+{
+    const size_t count_size = IS_JET3(mdb) ? 1 : 2;
+    if (size < count_size)
+        return false;
+    const unsigned columns = row_column_count(mdb, row);
+    const size_t mask = (columns + 7) / 8;
+    if (size < count_size + mask)
+        return false;
+    if (table->num_var_cols == 0)
+        return true;
+    if (size < 2 * count_size + mask)
+        return false;
+    const unsigned variable = IS_JET3(mdb) ? row[size - mask - 1] : read_u16(row + size - mask - count_size);
+    const size_t jumps = IS_JET3(mdb) && size > 512 ? (size - 1) / 256 - 1 : 0;
+    return variable <= columns && 2 * count_size + mask + (variable + 1) * count_size + jumps <= size;
+}
+
 struct Span {
     long long start, end;
     const MdbColumn* column;
@@ -171,8 +195,10 @@ void check_fields(MdbTableDef* table, const PageRow& row, MdbField* fields, std:
 
 }  // namespace
 
-void for_each_row(DatabaseFile& file, MdbTableDef* table, const std::function<void(const MdbField* fields)>& visit)
+void for_each_row(StatementReading& statement, MdbTableDef* table,
+                  const std::function<void(const MdbField* fields)>& visit)
 {
+    DatabaseFile& file = statement.file;
     MdbHandle* mdb = file.mdb();
     if (table->num_cols == 0)
         return;
@@ -190,8 +216,10 @@ void for_each_row(DatabaseFile& file, MdbTableDef* table, const std::function<vo
             throw damaged_row(table->name, damage::row_table_too_long());
         for (unsigned r = 0; r < count; ++r) {
             PageRow row;
-            if (!find_page_row(mdb, mdb->pg_buf, r, row) || row.size == 0 || row.deleted)
+            if (!find_page_row(mdb, mdb->pg_buf, r, row) || row.size == 0 || row.deleted ||
+                !row_frame_fits(mdb, table, mdb->pg_buf + row.start, row.size))
                 continue;
+            statement.budget.take_row(table->num_cols);
             if (mdb_crack_row(table, (int)row.start, row.size, fields.data()) < 0)
                 continue;
             check_fields(table, row, fields.data(), spans);
@@ -200,8 +228,10 @@ void for_each_row(DatabaseFile& file, MdbTableDef* table, const std::function<vo
     }
 }
 
-Value decode_field(DatabaseFile& file, StatementBudget& budget, MdbColumn* column, const MdbField& field)
+Value decode_field(StatementReading& statement, MdbColumn* column, const MdbField& field)
 {
+    DatabaseFile& file = statement.file;
+    StatementBudget& budget = statement.budget;
     MdbHandle* mdb = file.mdb();
     Value v;
     if (column->col_type == MDB_BOOL) {
@@ -254,7 +284,7 @@ Value decode_field(DatabaseFile& file, StatementBudget& budget, MdbColumn* colum
     case MDB_MEMO: {
         // Only the text that is kept is held; the stored bytes go once read.
         const std::string stored =
-            field.siz == 0 ? std::string() : read_long_value(file, budget, column, pg + at, (size_t)field.siz, false);
+            field.siz == 0 ? std::string() : read_long_value(statement, column, pg + at, (size_t)field.siz, false);
         v.kind = Value::Text;
         v.bytes = file.texts().decode((const unsigned char*)stored.data(), stored.size(), kTextCap);
         break;
@@ -267,7 +297,7 @@ Value decode_field(DatabaseFile& file, StatementBudget& budget, MdbColumn* colum
         v.kind = Value::Blob;
         if (field.siz > 0)
             v.blob = std::make_shared<const std::string>(
-                read_long_value(file, budget, column, pg + at, (size_t)field.siz, true));
+                read_long_value(statement, column, pg + at, (size_t)field.siz, true));
         return v;
     default:
         v.kind = Value::Blob;
