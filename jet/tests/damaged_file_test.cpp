@@ -27,8 +27,9 @@ Bytes pattern(size_t size, int seed)
     return b;
 }
 
-// Every value of "SELECT * FROM Photos" as text, or the error that ended it.
-std::string load(const std::string& path)
+// The length of every value of the statement as text, or the error that
+// ended it.
+std::string load(const std::string& path, const std::string& sql = "SELECT * FROM Photos")
 {
     jet::TADOConnection con;
     con.ConnectionString = "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=" + path;
@@ -37,7 +38,7 @@ std::string load(const std::string& path)
     try {
         con.Open();
         qry.Connection = &con;
-        qry.SQL.Add("SELECT * FROM Photos");
+        qry.SQL.Add(sql);
         qry.Open();
         for (; !qry.Eof(); qry.Next())
             for (const char* name : {"ID", "Weight", "Name", "Note", "Picture"})
@@ -189,5 +190,43 @@ TEST(DamagedFile, AResultLargerThanItsFileCanHoldIsRefused)
     for (int row = 0; row < 3000; ++row)
         cells.add_row(std::vector<jetwriter::Value>(120));
     jetwriter::write_database(db, dir.file("wide.mdb"));
-    EXPECT_NE(load(dir.file("wide.mdb")).find("の結果がファイルの大きさに見合いません"), std::string::npos);
+    const std::string refusal =
+        "データベースが壊れています。テーブル 'Photos' の結果がファイルの大きさに見合いません。";
+    EXPECT_EQ(load(dir.file("wide.mdb")), refusal);
+    // Rows that fail the condition are split all the same, and count.
+    EXPECT_EQ(load(dir.file("wide.mdb"), "SELECT * FROM Photos WHERE C0=1"), refusal);
+}
+
+// A row too short for its own frame (its column count, null mask and table
+// of variable offsets) cannot be split: it is passed over, and the rows
+// around it load.
+TEST(DamagedFile, ARowTooShortForItsFrameIsPassedOver)
+{
+    TempFolder dir;
+    jetwriter::Database db;
+    auto& photos = db.add_table("Photos", {{"ID", ColumnType::Long},
+                                           {"Weight", ColumnType::Double},
+                                           {"Name", ColumnType::Text, 40},
+                                           {"Note", ColumnType::Memo},
+                                           {"Picture", ColumnType::OLE}});
+    photos.add_row({1, 1.5, "first", "n", pattern(10, 1)});
+    photos.add_row({2, 2.5, "second", "short", pattern(20, 2)});
+    jetwriter::write_database(db, dir.file("sound.mdb"));
+    const std::string sound = read_file(dir.file("sound.mdb"));
+    const size_t data = data_pages(sound, definition_with_column(sound, "Picture")).at(0);
+    const size_t first = row_start(sound, data, 0), end = row_end(sound, data, 0);
+
+    const std::pair<const char*, std::function<void(std::string&)>> damages[] = {
+        {"a null mask longer than the row", [&](std::string& f) { put16(f, first, 0x7FFF); }},
+        {"more variable columns than columns",
+         [&](std::string& f) { put16(f, end - (u16(f, first) + 7) / 8 - 2, u16(f, first) + 1); }},
+        {"variable offsets longer than the row",
+         [&](std::string& f) { put16(f, end - (u16(f, first) + 7) / 8 - 2, (uint32_t)(end - first) / 2); }},
+    };
+    for (const auto& damage : damages) {
+        std::string file = sound;
+        damage.second(file);
+        write_file(dir.file("damaged.mdb"), file);
+        EXPECT_EQ(load(dir.file("damaged.mdb")), "1,3,6,5,20,") << damage.first;
+    }
 }
