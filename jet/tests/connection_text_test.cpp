@@ -34,7 +34,17 @@ TEST(ConnectionText, KeysInAnyCaseBlanksDroppedQuotesKept)
 
 TEST(ConnectionText, RefusesPairsItCannotRead)
 {
-    EXPECT_THROW(parse_connection_text("Provider=x;Data Source"), EDatabaseError);
-    EXPECT_THROW(parse_connection_text("Data Source=\"a.mdb"), EDatabaseError);
-    EXPECT_THROW(parse_connection_text("Data Source=\"a.mdb\"x;"), EDatabaseError);
+    const std::pair<const char*, const char*> refusals[] = {
+        {"Provider=x;Data Source", "接続文字列の \"Data Source\" に値がありません。"},
+        {"Data Source=\"a.mdb", "接続文字列の \"Data Source\" の値の引用符が閉じていません。"},
+        {"Data Source=\"a.mdb\"x;", "接続文字列の \"Data Source\" の引用符で囲まれた値の後に文字があります。"},
+    };
+    for (const auto& [text, refusal] : refusals) {
+        try {
+            parse_connection_text(text);
+            ADD_FAILURE() << text;
+        } catch (const EDatabaseError& e) {
+            EXPECT_STREQ(e.what(), refusal) << text;
+        }
+    }
 }

@@ -62,15 +62,27 @@ TEST(Statement, TakesKeywordsInAnyCaseAndBlanksAnywhereBetweenWords)
 
 TEST(Statement, RefusesEveryOtherStatementAndNamesIt)
 {
-    for (const char* sql :
-         {"DELETE FROM Mst_Pipe", "UPDATE Mst_Pipe SET Name='x'", "SELECT ID FROM Mst_Pipe", "SELECT * FROM",
-          "SELECT * FROM Mst_Pipe WHERE Name='x'", "SELECT * FROM Mst_Pipe WHERE ID=1.5",
-          "SELECT * FROM Mst_Pipe WHERE ID=Other", "SELECT * FROM Mst_Pipe WHERE ID>1",
-          "SELECT * FROM Mst_Pipe ORDER ID", "SELECT * FROM Mst_Pipe ORDER BY ID DESC extra", "SELECT * FROM [Mst_Pipe",
-          "SELECT * FROM Mst_Pipe, Mst_Place", "SELECT * FROM 1abc", "SELECT * FROM WHERE",
-          "SELECT * FROM t WHERE a=9223372036854775808", ""}) {
-        std::string message = error_of(sql);
-        EXPECT_NE(message, "") << sql;
-        EXPECT_NE(message.find(std::string("\"") + sql + "\""), std::string::npos) << message;
-    }
+    const std::pair<const char*, std::string> refusals[] = {
+        {"DELETE FROM Mst_Pipe", "\"DELETE FROM Mst_Pipe\" の位置に\"SELECT\"が必要です。"},
+        {"UPDATE Mst_Pipe SET Name='x'", "\"UPDATE Mst_Pipe SET Name='x'\" の位置に\"SELECT\"が必要です。"},
+        {"SELECT ID FROM Mst_Pipe", "\"ID FROM Mst_Pipe\" の位置に\"*\"が必要です。"},
+        {"SELECT * FROM", "終わりにテーブル名が必要です。"},
+        {"SELECT * FROM Mst_Pipe WHERE Name='x'", "\"'x'\" の位置に整数が必要です。"},
+        {"SELECT * FROM Mst_Pipe WHERE ID=1.5", "\".5\" の位置にステートメントの終わりが必要です。"},
+        {"SELECT * FROM Mst_Pipe WHERE ID=Other", "\"Other\" の位置に整数が必要です。"},
+        {"SELECT * FROM Mst_Pipe WHERE ID>1", "\">1\" の位置に\"=\"が必要です。"},
+        {"SELECT * FROM Mst_Pipe WHERE ID=", "終わりに整数が必要です。"},
+        {"SELECT * FROM Mst_Pipe ORDER ID", "\"ID\" の位置に\"BY\"が必要です。"},
+        {"SELECT * FROM Mst_Pipe ORDER BY", "終わりに列名が必要です。"},
+        {"SELECT * FROM Mst_Pipe ORDER BY ID DESC extra", "\"extra\" の位置にステートメントの終わりが必要です。"},
+        {"SELECT * FROM [Mst_Pipe", "角かっこで囲まれた名前が閉じていません。"},
+        {"SELECT * FROM Mst_Pipe, Mst_Place", "\", Mst_Place\" の位置にステートメントの終わりが必要です。"},
+        {"SELECT * FROM 1abc", "\"1abc\" の位置にテーブル名が必要です。"},
+        {"SELECT * FROM WHERE", "\"WHERE\" の位置にテーブル名が必要です。"},
+        {"SELECT * FROM t WHERE a=9223372036854775808",
+         "\"9223372036854775808\" の位置に64 ビットに収まる整数が必要です。"},
+        {"", "終わりに\"SELECT\"が必要です。"},
+    };
+    for (const auto& [sql, why] : refusals)
+        EXPECT_EQ(error_of(sql), std::string("実行できない SQL ステートメントです (\"") + sql + "\"): " + why) << sql;
 }

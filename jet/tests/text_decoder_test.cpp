@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -66,6 +67,21 @@ std::string random_utf16(std::mt19937& random)
     return text;
 }
 
+// Leaves freed memory of non-zero bytes where the decoder's tables will be
+// taken from, so that a read past a table finds them and gives a wrong text
+// in a plain build too: fresh memory is zeros, which read as a code not
+// looked up yet and would give the right one. Twice: the first block is
+// mapped on its own, and its release lets the second come from the heap,
+// where the tables follow it.
+void leave_used_memory()
+{
+    for (int i = 0; i < 2; ++i) {
+        std::unique_ptr<char[]> block(new char[1 << 19]);
+        std::memset(block.get(), 1, 1 << 19);
+        asm volatile("" : : "r"(block.get()) : "memory");
+    }
+}
+
 }  // namespace
 
 TEST(TextDecoder, GivesWhatLibmdbsConverterGivesForJet4AndJet3Texts)
@@ -93,4 +109,38 @@ TEST(TextDecoder, GivesWhatLibmdbsConverterGivesForJet4AndJet3Texts)
                 << code_page << " case " << i << ", cap " << cap;
         }
     }
+}
+
+// The edges, each with its exact outcome, so that a read past a table or a
+// text shows as a wrong text in any build: the last code of each table, a NUL,
+// a lead byte that ends the text (the byte after it, outside the text, would
+// complete it), and texts at the cap and one byte over it, never cut inside a
+// double-byte character.
+TEST(TextDecoder, DecodesTheEdgesExactly)
+{
+    leave_used_memory();
+    jet::TextDecoder jet4("UTF-16LE", true), jet3("CP932", false);
+    struct Case {
+        jet::TextDecoder& decoder;
+        std::string bytes;
+        size_t length, cap;
+        std::string text;
+    };
+    const std::string a_i("\x82\xA0\x82\xA2");  // "a" and "i" in hiragana, Shift-JIS
+    const Case cases[] = {
+        {jet4, std::string("a\0\xFF\xFF\x62\0", 6), 6, 10, "a?b"},  // a, U+FFFF, b
+        {jet4, std::string("a\0\0\0b\0", 6), 6, 10, "a"},
+        {jet4, std::string("\0\0b\0", 4), 4, 10, ""},
+        {jet4, "\x42\x30\x44\x30", 4, 5, a_i},
+        {jet4, "\x42\x30\x44\x30", 4, 4, a_i.substr(0, 2)},
+        {jet3, "a\xFF", 2, 10, "a?"},
+        {jet3, "ab\x82\xA0", 3, 10, "ab?"},
+        {jet3, a_i, 4, 5, a_i},
+        {jet3, a_i, 4, 4, a_i.substr(0, 2)},
+        {jet3, "abc", 3, 4, "abc"},
+        {jet3, "abc", 3, 3, "ab"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.decoder.decode((const unsigned char*)c.bytes.data(), c.length, c.cap), c.text)
+            << (&c.decoder == &jet4 ? "Jet 4 " : "Jet 3 ") << testing::PrintToString(c.bytes) << ", cap " << c.cap;
 }

@@ -453,7 +453,7 @@ TEST_F(DbTest, AMissingTableRaisesThroughTheLoaderAndKeepsWhatWasLoaded)
         lod_plc_(&pip);
         ADD_FAILURE() << "no error";
     } catch (const jet::EDatabaseError& e) {
-        EXPECT_NE(std::string(e.what()).find("Mst_Place"), std::string::npos) << e.what();
+        EXPECT_STREQ(e.what(), "テーブル 'Mst_Place' が見つかりません。");
     }
     EXPECT_EQ(ids<Pip_inf>(&pip), (std::vector<int>{1}));
     // The statement left open does not stop the next one.
@@ -472,10 +472,15 @@ TEST_F(DbTest, AMissingColumnOrAnUnconvertibleValueRaisesWithoutLeakingStreams)
         lod_pdt_(&prd);
         ADD_FAILURE() << "no error";
     } catch (const jet::EDatabaseError& e) {
-        EXPECT_NE(std::string(e.what()).find("PartName"), std::string::npos) << e.what();
+        EXPECT_STREQ(e.what(), "フィールド 'PartName' が見つかりません。");
     }
     EXPECT_EQ(prd.nxt, nullptr);
-    EXPECT_THROW(lod_plc_(&pip), jet::EConvertError);
+    try {
+        lod_plc_(&pip);
+        ADD_FAILURE() << "no error";
+    } catch (const jet::EConvertError& e) {
+        EXPECT_STREQ(e.what(), "'abc' は整数値ではありません。");
+    }
 }
 
 TEST_F(DbTest, QueriesOnNoDatabaseRaiseInsteadOfCrashing)

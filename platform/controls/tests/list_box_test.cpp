@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <stdexcept>
+#include <string>
 
 #include <platform/controls/list_box.h>
 
@@ -43,6 +44,24 @@ TEST_F(ListBoxTest, ProgramSelectionFiresNoEvent)
     } catch (const std::out_of_range& e) {
         EXPECT_STREQ(e.what(), "リストのインデックス (-1) が範囲外です。");
     }
+}
+
+TEST_F(ListBoxTest, IndexesPastEitherEndAreRefused)
+{
+    EXPECT_EQ(list.Object(2), &rows[2]);
+    for (int index : {-1, 3}) {
+        try {
+            list.Object(index);
+            ADD_FAILURE() << index;
+        } catch (const std::out_of_range& e) {
+            EXPECT_EQ(e.what(), "リストのインデックス (" + std::to_string(index) + ") が範囲外です。");
+        }
+        list.setItemIndex(2);
+        list.setItemIndex(index);
+        EXPECT_EQ(list.ItemIndex(), -1) << index;
+        EXPECT_EQ(list.Text(index), QByteArray()) << index;
+    }
+    EXPECT_TRUE(clicks.empty());
 }
 
 TEST_F(ListBoxTest, MouseAndKeyboardSelectionsAreClicks)

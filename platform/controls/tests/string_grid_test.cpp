@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -106,6 +107,38 @@ TEST_F(GridTest, CellsAndObjectsStayPutWhenTheGridGrows)
         EXPECT_STREQ(e.what(), "グリッドのインデックス (0, 5) が範囲外です。");
     }
     EXPECT_THROW(grid.setCell(-1, 0, "x"), std::out_of_range);
+}
+
+// The grid has 2 columns and 3 rows: every accessor takes column 1 and row 2
+// and refuses -1 and the count at either.
+TEST_F(GridTest, CellsPastEitherEndAreRefusedByEveryAccessor)
+{
+    int a = 1;
+    grid.setCell(1, 2, "x");
+    grid.setObject(1, 2, &a);
+    EXPECT_EQ(grid.Cell(1, 2), QByteArray("x"));
+    EXPECT_EQ(grid.Object(1, 2), &a);
+    log.events.clear();
+    for (const std::pair<int, int>& cell : std::vector<std::pair<int, int>>{{-1, 0}, {2, 0}, {0, -1}, {0, 3}}) {
+        const int col = cell.first, row = cell.second;
+        const std::function<void()> uses[] = {
+            [&] { grid.Cell(col, row); },
+            [&] { grid.setCell(col, row, "y"); },
+            [&] { grid.Object(col, row); },
+            [&] { grid.setObject(col, row, &a); },
+            [&] { row == 0 ? grid.setCol(col) : grid.setRow(row); },
+        };
+        for (const auto& use : uses) {
+            try {
+                use();
+                ADD_FAILURE() << col << ", " << row;
+            } catch (const std::out_of_range& e) {
+                EXPECT_EQ(e.what(), "グリッドのインデックス (" + std::to_string(col) + ", " + std::to_string(row) +
+                                        ") が範囲外です。");
+            }
+        }
+    }
+    EXPECT_TRUE(log.events.empty());
 }
 
 TEST_F(GridTest, EveryCellIsDrawnOnTheCanvasWithItsState)

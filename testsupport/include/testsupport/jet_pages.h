@@ -20,13 +20,14 @@ constexpr size_t kRowCount = 12;
 // Data pages: the definition page of their table ("LVAL" on long-value pages).
 constexpr size_t kOwner = 4;
 constexpr unsigned char kDataPage = 0x01, kDefinitionPage = 0x02;
-// Definition pages.
+// Definition pages: the page their definition goes on to (0 on the last).
+constexpr size_t kNextPage = 4;
 constexpr size_t kVariableColumnCount = 43, kColumnCount = 45, kRealIndexCount = 51, kUsageMap = 55;
 constexpr size_t kColumnEntries = 63, kRealIndexEntry = 12, kColumnEntry = 25;
 // Within a column entry.
 constexpr size_t kColumnNumber = 5, kVariableNumber = 7, kColumnFlags = 15, kFixedOffset = 21, kColumnSize = 23;
 constexpr unsigned char kFixedFlag = 0x01;
-constexpr unsigned char kOleType = 0x0B, kMemoType = 0x0C;
+constexpr unsigned char kTextType = 0x0A, kOleType = 0x0B, kMemoType = 0x0C;
 // A long-value reference: length and flags, the address of its row, 4 more bytes.
 constexpr size_t kReference = 12;
 
