@@ -7,6 +7,11 @@
 //                     (the catalog's first: its long values are the tables'
 //                     property blocks in MSysObjects.LvProp), then the page
 //                     of its primary key if it has one
+//   then              more map pages, the bitmap pages of maps of type 1 and
+//                     the further pages of definitions longer than a page,
+//                     as they are needed
+// and, for an encrypted database, encodes every page after the header.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -24,6 +29,7 @@
 #include "page_file.h"
 #include "primary_key.h"
 #include "property_block.h"
+#include "rc4.h"
 #include "row_encoder.h"
 #include "table_definition.h"
 #include "table_layout.h"
@@ -129,7 +135,8 @@ StoredTable store_rows(PageFile& file, const Table& table, const TableLayout& la
     return stored;
 }
 
-// A usage map stored in a row: type 0, the first page it covers, one bit per page.
+// A usage map stored in a row: type 0, the first page it covers, one bit per
+// page. pages: in ascending order.
 std::string usage_map(const Table& table, const std::vector<std::uint32_t>& pages)
 {
     std::string map(5, '\0');
@@ -144,6 +151,74 @@ std::string usage_map(const Table& table, const std::vector<std::uint32_t>& page
     for (std::uint32_t page : pages)
         map[5 + (page - first) / 8] = static_cast<char>(map[5 + (page - first) / 8] | (1 << ((page - first) % 8)));
     return map;
+}
+
+// A usage map of type 1: its row names bitmap pages (type 0x05), bitmap
+// page n holding the bits of pages n * kBitmapPageBits on after a 4-byte
+// header. The row has the 17 places of a map row as long as the desktop
+// program makes them (69 bytes); those of no page hold 0.
+constexpr std::uint8_t kPageBitmap = 0x05;
+constexpr std::size_t kBitmapPageHeader = 4;
+constexpr std::uint32_t kBitmapPageBits = (kPageSize - kBitmapPageHeader) * 8;
+constexpr std::size_t kBitmapPagePlaces = 17;
+
+std::string usage_map_on_pages(PageFile& file, const Table& table, const std::vector<std::uint32_t>& pages)
+{
+    std::string map(1 + 4 * kBitmapPagePlaces, '\0');
+    map[0] = 0x01;
+    for (std::uint32_t page : pages) {
+        const std::uint32_t place = page / kBitmapPageBits, bit = page % kBitmapPageBits;
+        if (place >= kBitmapPagePlaces)
+            throw Error("table " + table.name + ": its rows take more pages than one usage map can list", table.line);
+        std::uint8_t* at = reinterpret_cast<std::uint8_t*>(&map[1 + 4 * place]);
+        if (get_u32(at) == 0) {
+            const std::uint32_t bitmap = file.add_page();
+            file.page(bitmap)[0] = kPageBitmap;
+            file.page(bitmap)[1] = 0x01;
+            put_u32(at, bitmap);
+        }
+        std::uint8_t* bits = file.page(get_u32(at)) + kBitmapPageHeader;
+        bits[bit / 8] = static_cast<std::uint8_t>(bits[bit / 8] | (1u << (bit % 8)));
+    }
+    return map;
+}
+
+std::string usage_map_of(PageFile& file, const Table& table, const std::vector<std::uint32_t>& pages)
+{
+    return table.usage_map == UsageMap::OnBitmapPages ? usage_map_on_pages(file, table, pages)
+                                                      : usage_map(table, pages);
+}
+
+// The pages a table's usage map marks: its own, and those of the table it
+// names in marks_pages_of.
+std::vector<std::uint32_t> marked_pages(const std::vector<const Table*>& tables, const std::vector<StoredTable>& stored,
+                                        std::size_t i)
+{
+    const Table& table = *tables[i];
+    std::vector<std::uint32_t> pages = stored[i].pages;
+    if (table.marks_pages_of.empty())
+        return pages;
+    std::size_t other = 1;
+    while (other < tables.size() && !same_sjis_name(tables[other]->name, table.marks_pages_of))
+        ++other;
+    if (other == tables.size() || other == i)
+        throw Error("table " + table.name + ": marks pages of: no other table " + table.marks_pages_of, table.line);
+    pages.insert(pages.end(), stored[other].pages.begin(), stored[other].pages.end());
+    std::sort(pages.begin(), pages.end());
+    return pages;
+}
+
+// Encodes every page after the header with the database's key, as an
+// encrypted database stores them.
+void encode_pages(PageFile& file, std::uint32_t key)
+{
+    if (key == 0)
+        return;
+    for (std::uint32_t number = 1; number < file.count(); ++number) {
+        std::uint8_t page_key[4];
+        put_u32(page_key, key ^ number);
+        rc4_apply(page_key, sizeof page_key, file.page(number), kPageSize);
+    }
 }
 
 class MapPages {
@@ -242,14 +317,15 @@ void write_database(const Database& database, const std::string& path)
         for (std::uint32_t page : stored[i].pages)
             if (free_space(file.page(page)) > 0)
                 with_room.push_back(page);
-        storage[i].used_map = maps.add(usage_map(*tables[i], stored[i].pages));
-        storage[i].free_map = maps.add(usage_map(*tables[i], with_room));
+        storage[i].used_map = maps.add(usage_map_of(file, *tables[i], marked_pages(tables, stored, i)));
+        storage[i].free_map = maps.add(usage_map_of(file, *tables[i], with_room));
         if (storage[i].key)
             storage[i].key->used_map = maps.add(usage_map(*tables[i], {storage[i].key->leaf}));
     }
     for (std::size_t i = 0; i < tables.size(); ++i)
-        build_table_definition(file.page(storage[i].definition_page), *tables[i], layouts[i], storage[i]);
-    build_header_page(file.page(0), password, created);
+        write_table_definition(file, *tables[i], layouts[i], storage[i]);
+    build_header_page(file.page(0), password, created, database.page_key);
+    encode_pages(file, database.page_key);
     write_file(file, path);
 }
 

@@ -43,14 +43,14 @@ void scramble(std::uint8_t* page)
 
 }  // namespace
 
-void build_header_page(std::uint8_t* page, const std::string& password_ucs2, double created)
+void build_header_page(std::uint8_t* page, const std::string& password_ucs2, double created, std::uint32_t page_key)
 {
     std::memset(page, 0, kPageSize);
     put_u32(page, 0x00000100);
     std::memcpy(page + 4, kMagic, sizeof kMagic);
     page[kVersionOffset] = kJet4;
     put_u16(page + kCodePageOffset, kJapaneseCodePage);
-    put_u32(page + kDatabaseKeyOffset, 0);
+    put_u32(page + kDatabaseKeyOffset, page_key);
     std::memcpy(page + kPasswordOffset, password_ucs2.data(), password_ucs2.size());
     put_u32(page + kSortOrderOffset, kJapaneseSortOrder);
     put_f64(page + kCreatedOffset, created);

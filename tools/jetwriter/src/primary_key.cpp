@@ -51,7 +51,7 @@ std::optional<unsigned> primary_key_column(const Table& table)
     const int line = key.line > 0 ? key.line : table.line;
     for (unsigned i = 0; i < table.columns.size(); ++i) {
         const Column& column = table.columns[i];
-        if (!same_sjis_name(column.name, key.column))
+        if (column.deleted || !same_sjis_name(column.name, key.column))
             continue;
         if (column.type != ColumnType::Long && column.type != ColumnType::Integer)
             throw Error("table " + table.name + ": primary key " + key.column + ": a key is a Long or Integer column",

@@ -162,7 +162,8 @@ Bytes property_block(const Table& table)
     BlockBuilder builder(table);
     builder.add_object(nullptr, table.properties);
     for (const Column& column : table.columns)
-        builder.add_object(&column, column.properties);
+        if (!column.deleted)  // a deleted column's properties went with it
+            builder.add_object(&column, column.properties);
     return builder.finish();
 }
 

@@ -131,8 +131,16 @@ std::string RowEncoder::encode(const Row& row, std::size_t index)
         throw Error(where + ": " + std::to_string(row.values.size()) + " values for " + std::to_string(n) + " columns",
                     row.line);
 
-    std::vector<Cell> cells(n);
-    for (std::size_t i = 0; i < n; ++i) {
+    // A row written before columns were added stores only those before them.
+    const std::size_t stored = row.stored_columns == 0 ? n : row.stored_columns;
+    if (stored > n)
+        throw Error(where + ": stores " + std::to_string(stored) + " columns of " + std::to_string(n), row.line);
+    for (std::size_t i = stored; i < n; ++i)
+        if (!row.values[i].is_null())
+            throw Error(where + ": " + describe(table_.columns[i]) + ": added after the row, so it has no value",
+                        row.line);
+    std::vector<Cell> cells(stored);
+    for (std::size_t i = 0; i < stored; ++i) {
         std::string problem;
         cells[i] = encode_cell(table_.columns[i], row.values[i], problem);
         if (!problem.empty())
@@ -140,11 +148,14 @@ std::string RowEncoder::encode(const Row& row, std::size_t index)
         cells[i].stored_inline = cells[i].bytes.size() <= kInlineLimit;
     }
 
-    const std::size_t mask_length = (n + 7) / 8;
-    const std::size_t var_table = layout_.var_count > 0 ? 2 + 2 * layout_.var_count + 2 : 0;
+    const std::size_t mask_length = (stored + 7) / 8;
+    const unsigned fixed_length = layout_.fixed_length(stored);
+    const unsigned var_count = layout_.var_places(stored);
+    // The definition's count of variable places decides whether rows carry a table of them.
+    const std::size_t var_table = layout_.var_count > 0 ? 2 + 2 * var_count + 2 : 0;
     auto row_length = [&]() {
-        std::size_t length = 2 + layout_.fixed_length + var_table + mask_length;
-        for (std::size_t i = 0; i < n; ++i)
+        std::size_t length = 2 + fixed_length + var_table + mask_length;
+        for (std::size_t i = 0; i < stored; ++i)
             if (!layout_.columns[i].fixed)
                 length += var_length(cells[i]);
         return length;
@@ -165,10 +176,10 @@ std::string RowEncoder::encode(const Row& row, std::size_t index)
 
     std::string out(row_length(), '\0');
     std::uint8_t* bytes = reinterpret_cast<std::uint8_t*>(&out[0]);
-    put_u16(bytes, static_cast<std::uint32_t>(n));
-    std::vector<std::size_t> var_offsets(layout_.var_count);
-    std::size_t pos = 2 + layout_.fixed_length;
-    for (std::size_t i = 0; i < n; ++i) {
+    put_u16(bytes, static_cast<std::uint32_t>(stored));
+    std::vector<std::size_t> var_offsets(var_count);
+    std::size_t pos = 2 + fixed_length;
+    for (std::size_t i = 0; i < stored; ++i) {
         const ColumnLayout& c = layout_.columns[i];
         const Cell& cell = cells[i];
         if (c.fixed) {
@@ -192,12 +203,12 @@ std::string RowEncoder::encode(const Row& row, std::size_t index)
     if (layout_.var_count > 0) {
         put_u16(bytes + pos, static_cast<std::uint32_t>(pos));  // end of the variable data
         pos += 2;
-        for (std::size_t v = layout_.var_count; v-- > 0; pos += 2)
+        for (std::size_t v = var_count; v-- > 0; pos += 2)
             put_u16(bytes + pos, static_cast<std::uint32_t>(var_offsets[v]));
-        put_u16(bytes + pos, layout_.var_count);
+        put_u16(bytes + pos, var_count);
         pos += 2;
     }
-    for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t i = 0; i < stored; ++i)
         if (!cells[i].null)
             bytes[pos + i / 8] |= static_cast<std::uint8_t>(1u << (i % 8));
     return out;

@@ -1,9 +1,9 @@
 // The table definition (TDEF) page: row count, column and index counts, the
 // addresses of the table's two page usage maps, per index its row count
-// (12 bytes), one 25-byte entry per column and the column names in UCS-2;
-// then for the primary key, the only index the writer makes, its columns,
-// usage map and root page (52 bytes), its entry as a logical index (28
-// bytes) and its name.
+// (12 bytes), one 25-byte entry per live column and the column names in UCS-2,
+// both in the table's column order; then for the primary key, the only index
+// the writer makes, its columns, usage map and root page (52 bytes), its
+// entry as a logical index (28 bytes) and its name.
 #ifndef JETWRITER_TABLE_DEFINITION_H
 #define JETWRITER_TABLE_DEFINITION_H
 
@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "jetwriter/jetwriter.h"
+#include "page_file.h"
 #include "table_layout.h"
 
 namespace jetwriter {
@@ -30,9 +31,10 @@ struct TableStorage {
     std::optional<KeyStorage> key;
 };
 
-// Throws Error when the definition does not fit in one page.
-void build_table_definition(std::uint8_t* page, const Table& table, const TableLayout& layout,
-                            const TableStorage& storage);
+// Writes the definition on its page; one that does not fit goes on in new
+// definition pages at the end of the file, each named by the one before it
+// (next_pg at offset 4) and holding the next bytes after an 8-byte header.
+void write_table_definition(PageFile& file, const Table& table, const TableLayout& layout, const TableStorage& storage);
 
 }  // namespace jetwriter
 

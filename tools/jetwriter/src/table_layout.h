@@ -1,5 +1,7 @@
 // Where each column of a table lives in its rows: fixed-size columns at fixed
 // offsets, the others in the variable part with an entry in the offset table.
+// Deleted columns keep their number and their place, so the layout covers
+// every column of the description, in the order of their numbers.
 #ifndef JETWRITER_TABLE_LAYOUT_H
 #define JETWRITER_TABLE_LAYOUT_H
 
@@ -32,12 +34,17 @@ struct ColumnLayout {
 };
 
 struct TableLayout {
-    std::vector<ColumnLayout> columns;
-    unsigned fixed_length = 0;
-    unsigned var_count = 0;
+    std::vector<ColumnLayout> columns;  // by column number
+    unsigned var_count = 0;             // deleted columns' places too
+
+    // The bytes of a row's fixed part when it stores its first `stored` columns.
+    unsigned fixed_length(std::size_t stored) const;
+    // How many of the first `stored` columns are variable.
+    unsigned var_places(std::size_t stored) const;
 };
 
-// Checks names, types and lengths; throws Error naming the table and column.
+// Checks names, types, lengths and the order of fixed columns; throws Error
+// naming the table and column.
 TableLayout lay_out_table(const Table& table);
 
 std::string type_name(const Column& column);

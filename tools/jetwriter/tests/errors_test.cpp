@@ -87,6 +87,35 @@ TEST(Refused, BadTablesColumnsAndPasswords)
     expect_refused(password, {"password", "20"});
 }
 
+TEST(Refused, ShapesOfKeptFilesThatNoFileCanHave)
+{
+    const std::vector<jetwriter::Column> columns = {
+        {"ID", ColumnType::Long}, {"Name", ColumnType::Text, 9}, {"Size", ColumnType::Integer}};
+    Database order = one_table(columns, {1, "a", 2});
+    order.tables[0].fixed_order = {"Size", "Name", "ID"};
+    expect_refused(order, {"Mst_Test", "Name", "not of a fixed size"});
+    order.tables[0].fixed_order = {"Size"};
+    expect_refused(order, {"ID", "missing"});
+    order.tables[0].fixed_order = {"Size", "ID", "Weight"};
+    expect_refused(order, {"no column Weight"});
+
+    Database added = one_table(columns, {1, "a", 2});
+    added.tables[0].rows[0].stored_columns = 2;
+    expect_refused(added, {"Size", "added after the row"});
+
+    Database deleted = one_table(columns, {1, "a", 2});
+    for (auto& column : deleted.tables[0].columns)
+        column.deleted = true;
+    expect_refused(deleted, {"Mst_Test", "no columns"});
+    deleted.tables[0].columns[1].deleted = false;
+    deleted.tables[0].primary_key.column = "ID";
+    expect_refused(deleted, {"primary key", "no column ID"});
+
+    Database marks = one_table(columns, {1, "a", 2});
+    marks.tables[0].marks_pages_of = "Mst_Test";
+    expect_refused(marks, {"Mst_Test", "no other table"});
+}
+
 TEST(Refused, ExistingFileStaysAndNoTemporaryIsLeft)
 {
     const std::string path = test_file(".mdb");

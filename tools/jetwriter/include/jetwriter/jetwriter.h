@@ -8,6 +8,7 @@
 #ifndef JETWRITER_JETWRITER_H
 #define JETWRITER_JETWRITER_H
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -93,13 +94,32 @@ struct Column {
     ColumnType type = ColumnType::Long;
     int length = 0;                      // Text only: the most characters a value may have
     std::vector<Property> properties{};  // "{}": brace lists may end before it without a warning
+    // Deleted from the table after rows were written, the file not compacted
+    // since: the definition no longer lists it, but every row keeps its
+    // place (its fixed bytes, or its entry in the row's variable offsets),
+    // and its number stays taken. Rows written before the deletion give it
+    // its old value, rows written after it NULL.
+    bool deleted = false;
 };
 
 struct Row {
     std::vector<Value> values;
     int line = 0;          // source line of the row, 0 when built in code
     bool deleted = false;  // stored, but flagged deleted in its page: readers pass over it
+    // The columns the row stores, from the first: 0 for all. A row written
+    // before columns were added to the table stores only those before them
+    // (its values for the later ones are NULL): no bytes, place or null bit.
+    std::size_t stored_columns = 0;
 };
+
+// How a table's definition lists its columns: by their numbers, or by name
+// as the desktop program lists the columns of its system tables.
+enum class ColumnOrder { ByNumber, ByName };
+
+// How a usage map marks a table's pages: a bitmap in the map's own row
+// (kind 0), or the row names bitmap pages that hold the bits (kind 1), as
+// large files have it.
+enum class UsageMap { InRow, OnBitmapPages };
 
 // A table's primary key: one Long or Integer column whose values are all set
 // and differ (deleted rows aside). Jet keeps it as the unique index
@@ -117,6 +137,17 @@ struct Table {
     int line = 0;  // source line of the table's declaration, 0 when built in code
     std::vector<Property> properties{};
     PrimaryKey primary_key{};
+    // Shapes of files that the desktop program has kept a long time; the
+    // defaults write the plain shape. A definition longer than a page always
+    // goes on in further definition pages.
+    ColumnOrder column_order = ColumnOrder::ByNumber;
+    // The fixed-size columns (deleted ones too) by name, in the order their
+    // bytes lie in a row; empty for the order of their numbers.
+    std::vector<std::string> fixed_order{};
+    UsageMap usage_map = UsageMap::InRow;  // for both maps of the table
+    // Another table whose data pages this table's usage map marks as well,
+    // as a map left stale by the desktop program does; empty for none.
+    std::string marks_pages_of{};
 
     Row& add_row(std::vector<Value> values, int line = 0);
 };
@@ -125,6 +156,10 @@ struct Database {
     std::deque<Table> tables;       // adding a table leaves references to the others valid
     std::string password;           // database password, at most 20 characters; empty for none
     std::optional<double> created;  // creation date (OLE date); the time of writing when unset
+    // The key of an encrypted database: every page after the header is
+    // RC4-encoded with the 4 little-endian bytes of (page_key XOR the page's
+    // number). 0 stores the pages plain.
+    std::uint32_t page_key = 0;
 
     Table& add_table(std::string name, std::vector<Column> columns);
 };
