@@ -88,6 +88,7 @@ void TFrm_Man::Lbx_PrdClick(QObject*)
     pos_grd_(&grd_lst);
     if (prd->Photo) {
         prd->Photo->SetPosition(0);
+        jpg_img->NeededSize = Img_Pto->DeviceSize();
         load_from_stream(jpg_img, prd->Photo);
         Img_Pto->Assign(&jpg_img->Image());
     } else {

@@ -38,6 +38,7 @@ void fill_slot(Rps_inf* slot, Rpd_inf* r)
     slot->pnl->setVisible(true);
     if (r->Photo) {
         r->Photo->SetPosition(0);
+        jpg_img->NeededSize = slot->img->DeviceSize();
         load_from_stream(jpg_img, r->Photo);
         slot->img->Assign(&jpg_img->Image());
     }

@@ -59,8 +59,10 @@ int prt_drw_(Prd_inf* prd)
 {
     if (!prd->Draft)
         return 1;
-    return print_picture(29.5, 50, 70, 56, [prd] {
+    const double wid = 70, hgt = 56;
+    return print_picture(29.5, 50, wid, hgt, [prd, wid, hgt] {
         TJPEGImage drawing;
+        drawing.NeededSize = printed_size(wid, hgt);
         prd->Draft->SetPosition(0);
         load_from_stream(&drawing, prd->Draft);
         return bitmap_from_jpeg(drawing);

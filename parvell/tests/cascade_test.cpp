@@ -177,7 +177,8 @@ TEST_F(Cascade, AProductOfferedTwiceAtAPlaceUsesItsFirstProductPlaceRow)
     EXPECT_EQ(conditions(), (Items{"half"}));
     EXPECT_EQ(result(), " 約 15年");
     EXPECT_EQ(items(Frm_Man->Lbx_Pdt), (Items{"100A×200", "125A×210"}));
-    EXPECT_FALSE(Frm_Man->Img_Pto->Empty());
+    // The photo of 240 pixels at half, the least that covers its box of 117.
+    EXPECT_EQ(Frm_Man->Img_Pto->Picture().size(), QSize(120, 120));
 }
 
 TEST_F(Cascade, TheKeyboardWalksTheListsLikeTheMouse)

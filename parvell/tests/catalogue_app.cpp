@@ -7,7 +7,6 @@
 #include <thread>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QTest>
 #include <QTimer>
 
@@ -149,15 +148,4 @@ bool CatalogueApp::while_modal(QDialog* dialog, const std::function<void()>& ope
     inside.start(0);
     open();
     return acted;
-}
-
-jetwriter::Bytes jpeg_picture(int red, int green, int blue)
-{
-    QImage picture(16, 16, QImage::Format_RGB32);
-    picture.fill(QColor(red, green, blue));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(picture.save(&buffer, "JPG"));
-    return jetwriter::Bytes(bytes.begin(), bytes.end());
 }

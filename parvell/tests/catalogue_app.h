@@ -57,7 +57,4 @@ private:
     int rules_ = 0;
 };
 
-// A solid-coloured JPEG picture, 16 x 16 pixels.
-jetwriter::Bytes jpeg_picture(int red, int green, int blue);
-
 #endif

@@ -2,8 +2,10 @@
 
 #include <string.h>
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QImage>
 #include <QMouseEvent>
 
 void add_minimal_rows(ProductDb& db)
@@ -51,6 +53,17 @@ jetwriter::Bytes sample_picture(const char* name)
 {
     std::string bytes = read_file(sample_folder() + "/docs/images/" + name);
     EXPECT_FALSE(bytes.empty()) << name;
+    return jetwriter::Bytes(bytes.begin(), bytes.end());
+}
+
+jetwriter::Bytes jpeg_picture(int red, int green, int blue, int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(QColor(red, green, blue));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(picture.save(&buffer, "JPG"));
     return jetwriter::Bytes(bytes.begin(), bytes.end());
 }
 

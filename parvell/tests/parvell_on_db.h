@@ -48,6 +48,8 @@ void show_condition(ProductDb& db, int id, int cdt, int ppl);
 
 // The bytes of one of the sample database's pictures (docs/images/name).
 jetwriter::Bytes sample_picture(const char* name);
+// A solid-coloured JPEG picture, 16 x 16 pixels unless given.
+jetwriter::Bytes jpeg_picture(int red, int green, int blue, int width = 16, int height = 16);
 
 // A mouse move over a widget (its centre when no point is given) with the
 // cursor there, as the window system delivers it.

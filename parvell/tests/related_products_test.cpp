@@ -190,10 +190,11 @@ TEST_F(RelatedProducts, ASlotShowsNamePhotoAndTheButtonsWithCaptions)
 }
 
 // Each slot keeps its own picture when the shared decoder is loaded again,
-// for the other slot and for the product's photo.
+// for the other slot and for the product's photo; each is decoded at the
+// least size that covers its box of 93 pixels, never beyond the picture.
 TEST_F(RelatedProducts, EachSlotKeepsItsOwnPhoto)
 {
-    db.add("Mst_RelatedProduct", {{"ID", 5}, {"Name", "Red"}, {"Photo", jpeg_picture(255, 0, 0)}});
+    db.add("Mst_RelatedProduct", {{"ID", 5}, {"Name", "Red"}, {"Photo", jpeg_picture(255, 0, 0, 800, 800)}});
     db.add("Mst_RelatedProduct", {{"ID", 6}, {"Name", "Blue"}, {"Photo", jpeg_picture(0, 0, 255)}});
     rule(1, "101", 5);
     rule(1, "201", 6);
@@ -203,6 +204,8 @@ TEST_F(RelatedProducts, EachSlotKeepsItsOwnPhoto)
     EXPECT_GT(rps_tbl[1].img->Picture().pixelColor(8, 8).blue(), 200);
     EXPECT_LT(rps_tbl[1].img->Picture().pixelColor(8, 8).red(), 60);
     EXPECT_GT(Frm_Man->Img_Pto->Picture().pixelColor(8, 8).green(), 200);  // decoded last
+    EXPECT_EQ(rps_tbl[0].img->Picture().size(), QSize(100, 100));          // an eighth
+    EXPECT_EQ(rps_tbl[1].img->Picture().size(), QSize(16, 16));
 }
 
 // A photo that cannot be decoded ends the refresh, by mouse or keyboard, in

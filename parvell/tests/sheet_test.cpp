@@ -144,6 +144,7 @@ protected:
         add_product(4, "gaps", "A,,B", "m1,m2", "1,2,3");
         add_product(5, "broken", "A", "m1", "1", jetwriter::Bytes{'n', 'o', 't', ' ', 'j', 'p', 'g'});
         add_product(6, "nine", "A", "m1", "1");
+        add_product(7, "drawn", "A", "m1", "1", jpeg_picture(0, 0, 0, 4000, 3200));
         // Product 1 has one grid, product 6 nine; the others none.
         db.add("Mst_ConditionGroup", {{"ID", 1}, {"Detail", "g1"}});
         add_condition(db, 100, 1, "c1", 1.0);
@@ -252,6 +253,15 @@ TEST_F(SheetCases, APictureOrPartsTableThatFailsEndsTheSheet)
     EXPECT_EQ(journal_texts(journal).size(), 2u);  // title and product line
     EXPECT_NE(journal.find(emblem_then_end), std::string::npos) << journal;
     EXPECT_TRUE(boxes_->boxes().empty()) << ::testing::PrintToString(box_texts());
+}
+
+// A drawing is decoded at the least size that covers its box of 70 x 56 mm
+// at the page's 1200 dpi (3308 x 2646): here seven eighths.
+TEST_F(SheetCases, TheDrawingIsDecodedAtTheSizeItPrints)
+{
+    select_product(7);
+    EXPECT_NE(print_sheet("x", 1).find("prt_grf_ x=29.5 y=50 wid=70 hgt=56 mod=1 pic=3500x2800 -> 1"),
+              std::string::npos);
 }
 
 // A long result is cut to its buffer between characters.

@@ -27,7 +27,7 @@ TJPEGImage::TJPEGImage()
 
 void TJPEGImage::LoadFromMemory(const void* data, size_t size)
 {
-    image_ = decode_jpeg(static_cast<const unsigned char*>(data), size);
+    image_ = decode_jpeg(static_cast<const unsigned char*>(data), size, NeededSize);
 }
 
 void TJPEGImage::LoadFromStream(std::istream& in)

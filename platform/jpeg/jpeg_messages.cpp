@@ -11,6 +11,7 @@ const char* sentence_of(int code)
 {
     switch (code) {
     case JERR_NO_SOI: return "JPEG ファイルではありません";
+    case JERR_ARITH_NOTIMPL: return "算術符号化の JPEG イメージには対応していません";
     case JERR_INPUT_EMPTY: return "JPEG データがありません";
     case JERR_INPUT_EOF:
     case JWRN_JPEG_EOF: return "JPEG データが途中で終わっています";
@@ -33,13 +34,26 @@ const char* sentence_of(int code)
 
 }  // namespace
 
+const char jpeg_too_large_text[] = "JPEG イメージが大きすぎます。";
+
 std::string jpeg_error_text(int code)
 {
+    // libjpeg-turbo has no backing store: a buffer beyond the memory bound
+    // fails as one.
+    if (code == JERR_NO_BACKING_STORE || code == JERR_OUT_OF_MEMORY)
+        return jpeg_too_large_text;
     char text[128];
     const char* sentence = sentence_of(code);
     if (sentence)
         snprintf(text, sizeof text, "%s (JPEG エラー #%d)", sentence, code);
     else
         snprintf(text, sizeof text, "JPEG エラー #%d", code);
+    return text;
+}
+
+std::string jpeg_too_many_scans_text(int limit)
+{
+    char text[128];
+    snprintf(text, sizeof text, "JPEG イメージのスキャンが多すぎます (上限 %d)", limit);
     return text;
 }

@@ -1,5 +1,8 @@
 #include "platform/controls/image.h"
 
+#include <cmath>
+
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <platform/application.h>
@@ -13,6 +16,12 @@ void TImage::Assign(const QImage* picture)
 {
     picture_ = picture ? picture->copy() : QImage();
     update();
+}
+
+QSize TImage::DeviceSize() const
+{
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    return QSize((int)std::ceil(width() * ratio), (int)std::ceil(height() * ratio));
 }
 
 void TImage::paintEvent(QPaintEvent*)

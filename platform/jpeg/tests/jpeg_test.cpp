@@ -18,9 +18,13 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 using Pixel = std::function<std::vector<JSAMPLE>(int x, int y)>;
+using Scans = std::vector<jpeg_scan_info>;
 
 // A picture made with libjpeg's encoder; components and colour space as given.
-Bytes encode(int width, int height, int components, J_COLOR_SPACE space, const Pixel& pixel, bool progressive = false)
+// `scans`, when given, is the progressive picture's script; with `one_colour`
+// the first row is repeated, which is quick at any size.
+Bytes encode(int width, int height, int components, J_COLOR_SPACE space, const Pixel& pixel, bool progressive = false,
+             const Scans* scans = nullptr, bool one_colour = false)
 {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr errors;
@@ -37,10 +41,14 @@ Bytes encode(int width, int height, int components, J_COLOR_SPACE space, const P
     jpeg_set_quality(&cinfo, 95, TRUE);
     if (progressive)
         jpeg_simple_progression(&cinfo);
+    if (scans) {
+        cinfo.scan_info = scans->data();
+        cinfo.num_scans = (int)scans->size();
+    }
     jpeg_start_compress(&cinfo, TRUE);
     std::vector<JSAMPLE> row((size_t)width * components);
     while (cinfo.next_scanline < cinfo.image_height) {
-        for (int x = 0; x < width; ++x) {
+        for (int x = 0; x < width && !(one_colour && cinfo.next_scanline > 0); ++x) {
             std::vector<JSAMPLE> p = pixel(x, (int)cinfo.next_scanline);
             std::copy(p.begin(), p.end(), row.begin() + (size_t)x * components);
         }
@@ -151,6 +159,50 @@ TEST(Jpeg, StreamsThatAreNoSoundPictureRaiseAndKeepThePicture)
     EXPECT_EQ(picture.Image(), before);
 }
 
+// A picture of one colour, 3 components in 4:2:0.
+Bytes one_colour(int width, int height)
+{
+    auto colour = [](int, int) { return std::vector<JSAMPLE>{90, 120, 200}; };
+    return encode(width, height, 3, JCS_RGB, colour, false, nullptr, true);
+}
+
+TEST(Jpeg, DecodesAtTheSmallestScaledSizeThatCoversTheNeed)
+{
+    Bytes bytes = encode(800, 600, 3, JCS_RGB, [](int x, int) {
+        return x < 400 ? std::vector<JSAMPLE>{255, 0, 0} : std::vector<JSAMPLE>{0, 0, 255};
+    });
+    TJPEGImage picture;
+    auto decoded_for = [&](QSize needed) {
+        picture.NeededSize = needed;
+        picture.LoadFromMemory(bytes.data(), bytes.size());
+        return picture.Image().size();
+    };
+    EXPECT_EQ(decoded_for(QSize(100, 75)), QSize(100, 75));     // an eighth
+    EXPECT_EQ(decoded_for(QSize(117, 117)), QSize(200, 150));   // an eighth is 75 high
+    EXPECT_EQ(decoded_for(QSize(300, 200)), QSize(300, 225));   // three eighths
+    EXPECT_EQ(picture.Image().format(), QImage::Format_RGB32);  // what the page takes as it is
+    expect_near(picture.Image().pixel(20, 100), 255, 0, 0);
+    expect_near(picture.Image().pixel(280, 100), 0, 0, 255);
+    EXPECT_EQ(decoded_for(QSize(2000, 10)), QSize(800, 600));  // never beyond the picture
+}
+
+// A camera's 24 megapixels decode at the sizes Parvell draws them at (a
+// printed box of 70 x 56 mm, a photo box); at full size their 96 MB exceed
+// what one decode may take.
+TEST(Jpeg, A24MegapixelPictureDecodesAtTheSizeItIsDrawnAt)
+{
+    Bytes photo = one_colour(6000, 4000);
+    TJPEGImage picture;
+    picture.NeededSize = QSize(3308, 2646);
+    picture.LoadFromMemory(photo.data(), photo.size());
+    EXPECT_EQ(picture.Image().size(), QSize(4500, 3000));
+    picture.NeededSize = QSize(117, 117);
+    picture.LoadFromMemory(photo.data(), photo.size());
+    EXPECT_EQ(picture.Image().size(), QSize(750, 500));
+    picture.NeededSize = QSize();
+    EXPECT_EQ(failure_of(picture, photo.data(), photo.size()), "JPEG イメージが大きすぎます。");
+}
+
 // Position of the frame header's height field (SOF0 or SOF2 marker + 5).
 size_t frame_size_at(const Bytes& bytes)
 {
@@ -179,6 +231,69 @@ TEST(Jpeg, BrokenOrHugeFrameSizesRaiseWithoutAllocating)
         EXPECT_STREQ(e.what(), "JPEG イメージが大きすぎます。");
     }
     EXPECT_TRUE(picture.Empty());
+}
+
+// The same picture claiming another size in its frame header.
+Bytes claiming(Bytes bytes, int width, int height)
+{
+    size_t at = frame_size_at(bytes);
+    bytes.at(at) = (unsigned char)(height >> 8);
+    bytes.at(at + 1) = (unsigned char)height;
+    bytes.at(at + 2) = (unsigned char)(width >> 8);
+    bytes.at(at + 3) = (unsigned char)width;
+    return bytes;
+}
+
+// A grey picture's script: its DC in one scan, then each AC coefficient in
+// one, the first `refined` of them in two (successive approximation).
+Scans grey_scans(int refined)
+{
+    Scans scans(1);
+    scans[0].comps_in_scan = 1;
+    for (int k = 1; k <= 63; ++k) {
+        jpeg_scan_info scan{};
+        scan.comps_in_scan = 1;
+        scan.Ss = scan.Se = k;
+        scan.Al = k <= refined ? 1 : 0;
+        scans.push_back(scan);
+        if (k <= refined) {
+            scan.Ah = 1;
+            scan.Al = 0;
+            scans.push_back(scan);
+        }
+    }
+    return scans;
+}
+
+TEST(Jpeg, EachBoundRefusesWithItsText)
+{
+    const std::string too_large = "JPEG イメージが大きすぎます。";
+    TJPEGImage picture;
+    picture.NeededSize = QSize(117, 117);
+    // Pixels: 8192 x 8192 is refused on its header.
+    Bytes huge = claiming(red_blue(), 8192, 8192);
+    EXPECT_EQ(failure_of(picture, huge.data(), huge.size()), too_large);
+    // Memory: a progressive picture of 5000 x 5000 passes the pixel bound,
+    // but its coefficients alone take 75 MB.
+    Bytes deep = claiming(red_blue(true), 5000, 5000);
+    EXPECT_EQ(failure_of(picture, deep.data(), deep.size()), too_large);
+    // Scans: 100 are read, the 101st is refused.
+    auto grey = [](int, int) { return std::vector<JSAMPLE>{128}; };
+    Scans hundred = grey_scans(36);
+    ASSERT_EQ(hundred.size(), 100u);
+    Bytes most = encode(16, 16, 1, JCS_GRAYSCALE, grey, false, &hundred);
+    picture.LoadFromMemory(most.data(), most.size());
+    EXPECT_EQ(picture.Width(), 16);
+    Scans too_many = grey_scans(37);
+    Bytes many = encode(16, 16, 1, JCS_GRAYSCALE, grey, false, &too_many);
+    EXPECT_EQ(failure_of(picture, many.data(), many.size()), "JPEG イメージのスキャンが多すぎます (上限 100)");
+    EXPECT_EQ(picture.Width(), 16);
+    // Arithmetic coding (the frame marker SOF9 in place of SOF0).
+    Bytes arithmetic = red_blue();
+    arithmetic.at(frame_size_at(arithmetic) - 4) = 0xC9;
+    const std::string code = " (JPEG エラー #" + std::to_string(JERR_ARITH_NOTIMPL) + ")";
+    EXPECT_EQ(failure_of(picture, arithmetic.data(), arithmetic.size()),
+              "算術符号化の JPEG イメージには対応していません" + code);
 }
 
 }  // namespace

@@ -21,6 +21,10 @@ TGraphic bitmap_from_jpeg(const TJPEGImage& picture);
 // (TImage::Picture()).
 TGraphic bitmap_from_picture(const QImage& picture);
 
+// The pixels a picture needs to show all the page can of it in a box of
+// wid x hgt mm: the box at the resolution Tolvane draws pages at.
+QSize printed_size(double wid, double hgt);
+
 // Makes the picture with `make` and hands it to prt_grf_ with the box and the
 // int 1. Answers 1, or 0 when making or handing it over raised anything
 // (caught here and gone no further).

@@ -21,6 +21,9 @@ public:
     void Assign(const QImage* picture);
     const QImage& Picture() const { return picture_; }
     bool Empty() const { return picture_.isNull(); }
+    // The control's size in device pixels on the sharpest of the desktop's
+    // screens: what a stretched picture fills, wherever the window goes.
+    QSize DeviceSize() const;
 
     bool Stretch = false;
 
