@@ -256,11 +256,11 @@ TEST_F(SheetCases, APictureOrPartsTableThatFailsEndsTheSheet)
 }
 
 // A drawing is decoded at the least size that covers its box of 70 x 56 mm
-// at the page's 1200 dpi (3308 x 2646): here seven eighths.
+// at 600 dpi (1654 x 1323): here half its 4000 x 3200.
 TEST_F(SheetCases, TheDrawingIsDecodedAtTheSizeItPrints)
 {
     select_product(7);
-    EXPECT_NE(print_sheet("x", 1).find("prt_grf_ x=29.5 y=50 wid=70 hgt=56 mod=1 pic=3500x2800 -> 1"),
+    EXPECT_NE(print_sheet("x", 1).find("prt_grf_ x=29.5 y=50 wid=70 hgt=56 mod=1 pic=2000x1600 -> 1"),
               std::string::npos);
 }
 

@@ -96,12 +96,6 @@ struct Prt_txt {
     int32_t atr5;
 };
 
-// The resolution every page is drawn at, in dots an inch: the PDF writer's,
-// and a printer's in Qt's high-resolution mode (its output goes to CUPS as
-// PDF too, which the printer renders at its own resolution, at most this).
-// A picture shows all the page can of it with this many pixels across its box.
-const int tolvane_page_dpi = 1200;
-
 // The box of a picture.
 struct Rct_inf {
     double x;

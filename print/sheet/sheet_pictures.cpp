@@ -19,9 +19,15 @@ TGraphic bitmap_from_picture(const QImage& picture)
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 
+// A picture on the sheet needs no more than 600 pixels an inch of its box:
+// as fine as a printer lays dots, and finer than a drawing's lines need. The
+// page itself is drawn at 1200 dpi, but a picture decoded for that would hold
+// four times the pixels, and the page's PDF engine copies them once more.
+constexpr double kPictureDpi = 600;
+
 QSize printed_size(double wid, double hgt)
 {
-    const double dots_per_mm = tolvane_page_dpi / 25.4;
+    const double dots_per_mm = kPictureDpi / 25.4;
     return QSize((int)std::ceil(wid * dots_per_mm), (int)std::ceil(hgt * dots_per_mm));
 }
 

@@ -103,7 +103,7 @@ PrintJob::Answer PrintJob::start(const Prt_ini* owner, std::unique_ptr<PrintJob>
         auto writer = std::make_unique<QPdfWriter>(started->pdf_file_.get());
         writer->setTitle(qt_from_sjis(owner->doc));
         writer->setCreator(QStringLiteral("Tolvane"));
-        writer->setResolution(tolvane_page_dpi);
+        writer->setResolution(1200);
         writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         device = std::move(writer);
     } else {

@@ -21,8 +21,7 @@ TGraphic bitmap_from_jpeg(const TJPEGImage& picture);
 // (TImage::Picture()).
 TGraphic bitmap_from_picture(const QImage& picture);
 
-// The pixels a picture needs to show all the page can of it in a box of
-// wid x hgt mm: the box at the resolution Tolvane draws pages at.
+// The pixels a picture needs in a box of wid x hgt mm on the sheet.
 QSize printed_size(double wid, double hgt);
 
 // Makes the picture with `make` and hands it to prt_grf_ with the box and the
