@@ -15,7 +15,7 @@ using namespace jet_pages;
 
 namespace {
 
-constexpr unsigned char kBinaryType = 0x09, kTextType = 0x0A;
+constexpr unsigned char kBinaryType = 0x09;
 constexpr unsigned char kLongType = 0x04, kDoubleType = 0x07;
 // The long-value references one edit looks at, at most: enough for the
 // sample database's tables, cheap on any input.
