@@ -28,15 +28,17 @@ public:
     bool take(uint32_t number, unsigned row);
 
 private:
-    struct Kept {
+    // A page the statement has read: its bytes while rows of it are left to
+    // take, and which rows it has taken, a bit each (a row number is 8 bits).
+    struct Read {
         std::vector<unsigned char> bytes;
-        unsigned rows_left;
+        unsigned rows_left = 0;
+        std::array<uint64_t, 4> taken{};
     };
 
     DatabaseFile& file_;
-    std::unordered_map<uint32_t, Kept> kept_;
-    std::vector<unsigned char> let_go_;                // the page last let go, until the next call
-    std::vector<std::array<uint64_t, 4>> taken_rows_;  // by page, a bit per row (a row number is 8 bits)
+    std::unordered_map<uint32_t, Read> read_;
+    std::vector<unsigned char> let_go_;  // the page last let go, until the next call
 };
 
 }  // namespace jet
